@@ -1,0 +1,49 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <span>
+
+namespace drawchk {
+
+// Where the draw reader takes its bytes from: the draw file, or memory (tests, fuzzing).
+class ByteSource {
+  public:
+    virtual ~ByteSource() = default;
+    // The next run of bytes; empty at the end of input, after a failed read, or when not open.
+    virtual std::span<const char> NextChunk() = 0;
+};
+
+// Hands out a block of memory that outlives the source.
+class MemorySource : public ByteSource {
+  public:
+    explicit MemorySource(std::span<const char> bytes) : bytes_(bytes) {}
+    std::span<const char> NextChunk() override;
+
+  private:
+    std::span<const char> bytes_;
+};
+
+// Reads a file in fixed-size chunks, so memory stays small whatever the file holds.
+class FileSource : public ByteSource {
+  public:
+    static constexpr std::size_t kChunkBytes = 64 * 1024;
+
+    FileSource() = default;
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+    ~FileSource() override { Close(); }
+
+    // Only a regular file opens: a directory, FIFO or device would fail or block a read.
+    bool Open(const std::filesystem::path& path);
+    bool IsOpen() const { return fd_ >= 0; }
+    // Harmless on a source that never opened.
+    void Close();
+    std::span<const char> NextChunk() override;
+
+  private:
+    int fd_ = -1;
+    std::unique_ptr<char[]> buffer_;
+};
+
+}  // namespace drawchk

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace drawchk {
+
+// Weekday labels, Monday first.
+using WeekdayLabels = std::array<std::string, 7>;
+
+// The labels the program shows: hétfő, kedd, szerda, csütörtök, péntek, szombat, vasárnap.
+inline const WeekdayLabels kHungarianDayLabels = {"H", "K", "Sze", "Cs", "P", "Szo", "V"};
+
+// Draws held two days after the draw before them, with a day without a draw between.
+inline constexpr std::array<std::int64_t, 6> kRestDayDraws = {5489, 7679, 8043, 9139, 9502, 9867};
+
+// The whole date as YYYY-MM-DD, whatever the locale.
+std::string DateText(std::chrono::year_month_day date);
+
+// Dates the draws after the history: one day per record, and one more before a rest-day draw.
+class DrawCalendar {
+  public:
+    // The date of the last draw of the skipped history.
+    static constexpr std::chrono::year_month_day kFirstPreviousDate{
+        std::chrono::year{2011}, std::chrono::August, std::chrono::day{24}};
+
+    DrawCalendar() { StartWalk(); }
+
+    void StartWalk() { previous_date_ = std::chrono::sys_days{kFirstPreviousDate}; }
+
+    // Dates the next record and writes its row into `row`: number text, three blanks, date
+    // text, two blanks, weekday label. `row` is reused so that a long walk allocates nothing.
+    void NextRow(std::string_view item, const WeekdayLabels& labels, std::string& row);
+
+    std::chrono::sys_days PreviousDate() const { return previous_date_; }
+
+  private:
+    std::chrono::sys_days previous_date_;
+};
+
+}  // namespace drawchk

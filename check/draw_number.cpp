@@ -1,0 +1,31 @@
+#include "draw_number.h"
+
+#include <algorithm>
+
+namespace drawchk {
+namespace {
+
+constexpr std::size_t kShortNumber = 4;
+constexpr std::int64_t kSaturated = 1'000'000'000'000;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string_view DrawNumberText(std::string_view item) {
+    const auto digits = static_cast<std::size_t>(
+        std::find_if_not(item.begin(), item.end(), IsDigit) - item.begin());
+    return item.substr(0, std::max(digits, kShortNumber));
+}
+
+std::int64_t DrawNumberValue(std::string_view number_text) {
+    std::int64_t value = 0;
+    for (const char c : number_text) {
+        if (c == ' ' || c == '\t') continue;
+        if (!IsDigit(c)) break;
+        value = std::min(value * 10 + (c - '0'), kSaturated);
+    }
+    return value;
+}
+
+}  // namespace drawchk

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace drawchk {
+
+// The part of an item that names its draw: its first four characters (fewer if it is
+// shorter), or, when the item begins with a run of more than four digits, that whole run.
+std::string_view DrawNumberText(std::string_view item);
+
+// The value of the digits a number text starts with, blanks anywhere ignored; 0 when it
+// starts with no digit. Values past any draw number saturate, so no run can overflow.
+std::int64_t DrawNumberValue(std::string_view number_text);
+
+}  // namespace drawchk

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "byte_source.h"
+
+namespace drawchk {
+
+// Splits the draw file into items. An item runs to the next comma or line end (CR, LF or
+// CR LF), or, when it starts with a double quote, to the closing quote. Blanks (spaces and
+// tabs) before an item are skipped, and a line with nothing on it is one empty item.
+class DrawReader {
+  public:
+    // An item keeps only the bytes the check can show, so a huge line costs no memory.
+    static constexpr std::size_t kItemKeep = 40;
+
+    explicit DrawReader(ByteSource& source) : source_(source) {}
+
+    // Reads the next item into `item`; false at the end of input. Blanks that end the input
+    // with no line end are not an item, and a quote that never closes runs to the end.
+    bool ReadItem(std::string& item);
+
+  private:
+    // Makes at least one byte available; false at the end of input.
+    bool Fill();
+    // The first comma, CR or LF from pos_ on, or end_; each is searched once per chunk.
+    const char* FindDelimiter();
+    // Reads up to and including the next comma or line end, keeping what fits in `item`.
+    void TakeUntilDelimiter(std::string* item);
+
+    ByteSource& source_;
+    const char* pos_ = nullptr;
+    const char* end_ = nullptr;
+    const char* next_comma_ = nullptr;
+    const char* next_cr_ = nullptr;
+    const char* next_lf_ = nullptr;
+};
+
+}  // namespace drawchk

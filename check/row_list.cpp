@@ -1,0 +1,28 @@
+#include "row_list.h"
+
+namespace drawchk {
+
+void RowList::Clear() {
+    text_.clear();
+    ends_.clear();
+    first_visible_ = 0;
+}
+
+bool RowList::Append(std::string_view text) {
+    if (Count() >= kMaxRows) return false;
+    text_.append(text);
+    ends_.push_back(text_.size());
+    return true;
+}
+
+std::string_view RowList::Text(int row) const {
+    if (row < 0 || row >= Count()) return {};
+    const std::size_t begin = row == 0 ? 0 : ends_[row - 1];
+    return std::string_view(text_).substr(begin, ends_[row] - begin);
+}
+
+void RowList::SetFirstVisible(int row) {
+    if (row >= 0) first_visible_ = row;
+}
+
+}  // namespace drawchk

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace drawchk {
+
+// The rows of one check in the order they were appended, and the row a view shows first.
+// All texts share one buffer, so a full list costs two allocations, not one per row.
+class RowList {
+  public:
+    // The count is a signed 16-bit number on the system the list was designed for.
+    static constexpr int kMaxRows = 32767;
+
+    void Clear();
+    // Returns false, and changes nothing, when the list is full.
+    bool Append(std::string_view text);
+    int Count() const { return static_cast<int>(ends_.size()); }
+    // The text of row `row`, counting from 0; empty for a row outside the list.
+    std::string_view Text(int row) const;
+
+    int FirstVisible() const { return first_visible_; }
+    // A negative row leaves the first visible row as it is.
+    void SetFirstVisible(int row);
+
+  private:
+    std::string text_;
+    std::vector<std::size_t> ends_;
+    int first_visible_ = 0;
+};
+
+}  // namespace drawchk

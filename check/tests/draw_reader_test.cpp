@@ -1,0 +1,117 @@
+#include "draw_reader.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+#include "temp_folder.h"
+
+namespace drawchk {
+namespace {
+
+using Items = std::vector<std::string>;
+
+// Hands its bytes out one at a time, so every delimiter falls on a chunk boundary somewhere.
+class OneByteSource : public ByteSource {
+  public:
+    explicit OneByteSource(std::string_view bytes) : bytes_(bytes) {}
+    std::span<const char> NextChunk() override {
+        if (bytes_.empty()) return {};
+        std::span<const char> chunk(bytes_.data(), 1);
+        bytes_.remove_prefix(1);
+        return chunk;
+    }
+
+  private:
+    std::string_view bytes_;
+};
+
+Items ReadAll(ByteSource& source) {
+    DrawReader reader(source);
+    Items items;
+    std::string item;
+    while (reader.ReadItem(item)) items.push_back(item);
+    return items;
+}
+
+struct ItemCase {
+    const char* name;
+    std::string bytes;
+    Items items;
+};
+
+class DrawReaderItems : public ::testing::TestWithParam<ItemCase> {};
+
+TEST_P(DrawReaderItems, SplitsTheSameWhateverTheChunks) {
+    const ItemCase& c = GetParam();
+    MemorySource whole(c.bytes);
+    EXPECT_EQ(ReadAll(whole), c.items);
+    OneByteSource bytewise(c.bytes);
+    EXPECT_EQ(ReadAll(bytewise), c.items);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, DrawReaderItems,
+    ::testing::Values(
+        ItemCase{"Empty", "", {}},
+        ItemCase{"CrLfLines", "5001 1 2\r\n5002 3 4\r\n", {"5001 1 2", "5002 3 4"}},
+        ItemCase{"LoneLfAndLoneCr", "5001\n5002\r5003\r\n", {"5001", "5002", "5003"}},
+        ItemCase{"LastLineWithoutLineEnd", "5001\r\n5002", {"5001", "5002"}},
+        ItemCase{"EmptyLinesAreEmptyItems", "5001\r\n\r\n\n", {"5001", "", ""}},
+        ItemCase{"CommasSplitALine", "5001,5002\r\n", {"5001", "5002"}},
+        ItemCase{"CommaBeforeLineEnd", "5001,\r\n", {"5001", ""}},
+        ItemCase{"OnlyCommas", ",,", {"", ""}},
+        ItemCase{"BlanksAndTabsBeforeAnItemSkipped", "  5489 1\r\n\t 5490\r\n", {"5489 1", "5490"}},
+        ItemCase{"BlanksAtEndOfItemKept", "12  \r\n", {"12  "}},
+        ItemCase{"BlankLineIsEmptyItem", "   \r\n5001", {"", "5001"}},
+        ItemCase{"BlanksEndingTheInputAreNoItem", "5001\r\n   ", {"5001"}},
+        ItemCase{"QuotedItemKeepsCommas", "\"50,01\"\r\n", {"50,01"}},
+        ItemCase{"TextAfterClosingQuoteDropped", "\"5001\" tail,5002\r\n", {"5001", "5002"}},
+        ItemCase{"QuotedItemSpansLines", "\"5001\r\nx\"\r\n5002", {"5001\r\nx", "5002"}},
+        ItemCase{"UnclosedQuoteRunsToEnd", "\"5001\r\n5002\r\n", {"5001\r\n5002\r\n"}},
+        ItemCase{"QuoteInsideItemIsText", "50\"01\r\n", {"50\"01"}},
+        ItemCase{"HighBytesPassThrough", "\xF5\xE9rt\r\n", {"\xF5\xE9rt"}},
+        ItemCase{"NulBytesAreText",
+                 std::string("50\0"
+                             "1\r\n",
+                             6),
+                 {std::string("50\0"
+                              "1",
+                              4)}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DrawReader, LongItemKeepsOnlyItsStartAndTheNextItemReadsWhole) {
+    const std::string line(3 * FileSource::kChunkBytes, '7');
+    const std::string bytes = line + "\r\n5002\r\n";
+    MemorySource source(bytes);
+    const Items items = ReadAll(source);
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0], std::string(DrawReader::kItemKeep, '7'));
+    EXPECT_EQ(items[1], "5002");
+}
+
+TEST(DrawReader, ReadsAFileAcrossChunksAsItDoesMemory) {
+    testing::TempFolder folder;
+    const std::string bytes = testing::NumberedLines(40000) + "\"a,\r\nb\" x,y";
+    testing::WriteFile(folder / "draws", bytes);
+    FileSource file;
+    ASSERT_TRUE(file.Open(folder / "draws"));
+    MemorySource memory(bytes);
+    EXPECT_EQ(ReadAll(file), ReadAll(memory));
+}
+
+TEST(DrawReader, OnlyARegularFileOpens) {
+    testing::TempFolder folder;
+    FileSource file;
+    EXPECT_FALSE(file.Open(folder / "missing"));
+    EXPECT_FALSE(file.Open(folder.path()));
+    ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
+    EXPECT_FALSE(file.Open(folder / "fifo"));  // Must neither block nor read.
+    EXPECT_FALSE(file.Open("/dev/zero"));
+    EXPECT_TRUE(ReadAll(file).empty());
+}
+
+}  // namespace
+}  // namespace drawchk

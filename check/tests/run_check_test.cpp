@@ -1,0 +1,139 @@
+#include "run_check.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "sample_draws.h"
+#include "temp_folder.h"
+
+namespace drawchk {
+namespace {
+
+using testing::NumberedLines;
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
+
+class RunCheckTest : public ::testing::Test {
+  protected:
+    CheckOutcome Check() { return RunCheck(folder_.path(), rows_, kHungarianDayLabels); }
+    std::string Result() const { return ReadFile(folder_ / "Drawchk.txt"); }
+
+    TempFolder folder_;
+    RowList rows_;
+};
+
+TEST_F(RunCheckTest, DatesEveryDrawAfterTheHistoryAndWritesTheNewest) {
+    WriteFile(folder_ / "keno.old", SampleDraws(1, 10113));
+    const CheckOutcome outcome = Check();
+    EXPECT_TRUE(outcome.draw_file_opened);
+    EXPECT_TRUE(outcome.result_written);
+    ASSERT_EQ(rows_.Count(), 5113);
+    EXPECT_EQ(rows_.Text(0), "5001   2011-08-25  Cs");
+    EXPECT_EQ(rows_.Text(5112), "10113   2025-08-29  P");
+    EXPECT_EQ(rows_.FirstVisible(), 5113 - 15);
+    EXPECT_EQ(Result(), "10113   2025-08-29  P\r\n");
+}
+
+TEST_F(RunCheckTest, SecondCheckGivesTheSameRowsNotTwiceAsMany) {
+    WriteFile(folder_ / "keno.old", NumberedLines(5020));
+    Check();
+    const std::string first_last(rows_.Text(19));
+    Check();
+    EXPECT_EQ(rows_.Count(), 20);
+    EXPECT_EQ(rows_.Text(19), first_last);
+    EXPECT_EQ(rows_.FirstVisible(), 5);
+}
+
+TEST_F(RunCheckTest, FewerThanFifteenRowsLeaveTheFirstRowAtTheTop) {
+    WriteFile(folder_ / "keno.old", NumberedLines(5040));
+    Check();
+    ASSERT_EQ(rows_.FirstVisible(), 25);
+    WriteFile(folder_ / "keno.old", NumberedLines(5010));
+    Check();
+    EXPECT_EQ(rows_.Count(), 10);
+    EXPECT_EQ(rows_.FirstVisible(), 0);
+}
+
+TEST_F(RunCheckTest, NoDrawAfterTheHistoryGivesAnEmptyListAndAnEmptyLine) {
+    for (const std::string& draws : {NumberedLines(5000), NumberedLines(12), std::string()}) {
+        WriteFile(folder_ / "Drawchk.txt", "old result\r\n");
+        WriteFile(folder_ / "keno.old", draws);
+        const CheckOutcome outcome = Check();
+        EXPECT_TRUE(outcome.draw_file_opened);
+        EXPECT_TRUE(outcome.result_written);
+        EXPECT_EQ(rows_.Count(), 0);
+        EXPECT_EQ(Result(), "\r\n");
+    }
+}
+
+TEST_F(RunCheckTest, MissingDrawFileIsReportedAndTheResultStillWritten) {
+    WriteFile(folder_ / "Drawchk.txt", "old result\r\n");
+    rows_.Append("left from before");
+    const CheckOutcome outcome = Check();
+    EXPECT_FALSE(outcome.draw_file_opened);
+    EXPECT_TRUE(outcome.result_written);
+    EXPECT_EQ(rows_.Count(), 0);
+    EXPECT_EQ(Result(), "\r\n");
+}
+
+TEST_F(RunCheckTest, EmptyLineAtTheEndIsOneMoreDraw) {
+    WriteFile(folder_ / "keno.old", NumberedLines(5001) + "\r\n");
+    Check();
+    ASSERT_EQ(rows_.Count(), 2);
+    EXPECT_EQ(Result(), "   2011-08-26  P\r\n");
+}
+
+TEST_F(RunCheckTest, WindowsTextBytesReachTheResultUnchanged) {
+    WriteFile(folder_ / "keno.old", NumberedLines(5000) + "\xF5\xE9\xE1\xFB 1 2\r\n");
+    Check();
+    EXPECT_EQ(Result(), "\xF5\xE9\xE1\xFB   2011-08-25  Cs\r\n");
+}
+
+TEST_F(RunCheckTest, JoinsFolderAndFileNameWithTheHostSeparator) {
+    // A file named like the folder plus a backslash is just a neighbour on this host.
+    TempFolder parent;
+    const std::filesystem::path program = parent / "program";
+    std::filesystem::create_directory(program);
+    WriteFile(parent / "program\\keno.old", NumberedLines(5001));
+    WriteFile(program / "keno.old", NumberedLines(5003));
+    const CheckOutcome outcome = RunCheck(program, rows_, kHungarianDayLabels);
+    EXPECT_TRUE(outcome.result_written);
+    EXPECT_EQ(rows_.Count(), 3);
+    EXPECT_TRUE(std::filesystem::exists(program / "Drawchk.txt"));
+    EXPECT_FALSE(std::filesystem::exists(parent / "program\\Drawchk.txt"));
+}
+
+// Hands out one line per chunk and counts how many it was asked for.
+class CountingSource : public ByteSource {
+  public:
+    explicit CountingSource(int lines) : text_(NumberedLines(lines)) {}
+    std::span<const char> NextChunk() override {
+        if (pos_ >= text_.size()) return {};
+        const std::size_t end = text_.find('\n', pos_) + 1;
+        std::span<const char> chunk(text_.data() + pos_, end - pos_);
+        pos_ = end;
+        ++chunks_;
+        return chunk;
+    }
+    int chunks() const { return chunks_; }
+
+  private:
+    std::string text_;
+    std::size_t pos_ = 0;
+    int chunks_ = 0;
+};
+
+TEST(DateDraws, FullListDropsTheNextItemAndStopsReading) {
+    CountingSource source(kHistoryItems + 40000);
+    RowList rows;
+    DateDraws(source, rows, kHungarianDayLabels);
+    ASSERT_EQ(rows.Count(), RowList::kMaxRows);
+    EXPECT_EQ(rows.Text(RowList::kMaxRows - 1).substr(0, 5), std::to_string(5000 + 32767));
+    // The row that did not fit, then one more read that ends the loop; nothing after.
+    EXPECT_EQ(source.chunks(), kHistoryItems + RowList::kMaxRows + 2);
+}
+
+}  // namespace
+}  // namespace drawchk
