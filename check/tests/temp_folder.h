@@ -1,11 +1,10 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -16,7 +15,8 @@ class TempFolder {
   public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "drawchk-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create " << pattern;
+        if (mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("cannot create " + pattern);
         path_ = pattern;
     }
     TempFolder(const TempFolder&) = delete;

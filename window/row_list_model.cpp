@@ -1,0 +1,23 @@
+#include "row_list_model.h"
+
+#include <QSize>
+#include <algorithm>
+
+RowListModel::RowListModel(const drawchk::RowList& rows, int row_height, QObject* parent)
+    : QAbstractListModel(parent), rows_(rows), row_height_(row_height) {}
+
+int RowListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_.Count();
+}
+
+QVariant RowListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    if (role == Qt::SizeHintRole) return QSize(0, row_height_);
+    if (role != Qt::DisplayRole) return {};
+    const std::string_view text = rows_.Text(index.row());
+    const QByteArrayView bytes(text.data(), static_cast<qsizetype>(text.size()));
+    const bool ascii = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii || !decoder_.isValid()) return QString::fromLatin1(bytes);
+    return QString(decoder_.decode(bytes));
+}

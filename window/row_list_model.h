@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QStringDecoder>
+#include <utility>
+
+#include "row_list.h"
+
+// Shows the check's row list in a view without copying it: one row of text per row.
+class RowListModel : public QAbstractListModel {
+    Q_OBJECT
+
+  public:
+    RowListModel(const drawchk::RowList& rows, int row_height, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    // Runs `refill`, which refills the row list, as one reset of the model.
+    template <typename Function>
+    void Refill(Function&& refill) {
+        beginResetModel();
+        std::forward<Function>(refill)();
+        endResetModel();
+    }
+
+  private:
+    const drawchk::RowList& rows_;
+    int row_height_;
+    // Draw files are written in the Windows-1250 code page.
+    mutable QStringDecoder decoder_{"windows-1250"};
+};
