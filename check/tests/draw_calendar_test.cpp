@@ -77,6 +77,8 @@ struct NumberCase {
     bool rest_day;
 };
 
+void PrintTo(const NumberCase& c, std::ostream* out) { *out << '"' << c.item << '"'; }
+
 class DrawNumber : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(DrawNumber, TextValueAndRestDay) {

@@ -42,6 +42,8 @@ struct ItemCase {
     Items items;
 };
 
+void PrintTo(const ItemCase& c, std::ostream* out) { *out << c.name; }
+
 class DrawReaderItems : public ::testing::TestWithParam<ItemCase> {};
 
 TEST_P(DrawReaderItems, SplitsTheSameWhateverTheChunks) {

@@ -3,14 +3,15 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "temp_folder.h"
@@ -19,11 +20,97 @@ extern char** environ;
 
 namespace drawchk::testing {
 
+struct RunOptions {
+    std::vector<std::string> args;
+    std::vector<std::string> environment;  // added to ours, less any display
+    std::chrono::milliseconds deadline = std::chrono::seconds(30);
+    std::filesystem::path working_folder = "/";
+    std::optional<rlim_t> file_size_limit;
+    std::optional<uid_t> user;  // run as this user and group (when we are root)
+};
+
 struct ProgramRun {
-    bool exited = false;  // false: still running at the deadline, and killed
+    bool exited = false;  // false: killed by a signal, or still running at the deadline
     int status = -1;      // the exit status when it exited
     std::string output;   // what it wrote to stdout and stderr
+    long peak_kib = 0;    // its peak resident size
 };
+
+// Runs `program` as a user or a scheduled job would, and kills it at the deadline.
+inline ProgramRun RunProgram(const std::filesystem::path& program, RunOptions options = {}) {
+    // Everything the child needs is built before the fork.
+    std::vector<std::string> env;
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string entry = *e;
+        if (!entry.starts_with("DISPLAY=") && !entry.starts_with("WAYLAND_DISPLAY=") &&
+            !entry.starts_with("QT_QPA_PLATFORM=")) {
+            env.push_back(entry);
+        }
+    }
+    env.insert(env.end(), options.environment.begin(), options.environment.end());
+    std::vector<std::string> argv_text = {program.string()};
+    argv_text.insert(argv_text.end(), options.args.begin(), options.args.end());
+    std::vector<char*> argv;
+    for (std::string& a : argv_text) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (std::string& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+
+    ProgramRun run;
+    int out[2];
+    if (pipe2(out, O_CLOEXEC) != 0) return run;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        dup2(out[1], STDERR_FILENO);
+        if (chdir(options.working_folder.c_str()) != 0) _exit(120);
+        if (options.file_size_limit) {
+            const rlimit limit{*options.file_size_limit, *options.file_size_limit};
+            if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(121);
+        }
+        if (options.user && (setgid(*options.user) != 0 || setuid(*options.user) != 0)) _exit(122);
+        execve(argv[0], argv.data(), envp.data());
+        _exit(123);
+    }
+    close(out[1]);
+    if (pid < 0) {
+        close(out[0]);
+        return run;
+    }
+    const auto stop_at = std::chrono::steady_clock::now() + options.deadline;
+    bool open = true;
+    char buffer[4096];
+    int status = 0;
+    rusage usage{};
+    while (true) {
+        if (open) {
+            pollfd poll_fd{out[0], POLLIN, 0};
+            if (poll(&poll_fd, 1, 20) > 0) {
+                const ssize_t got = read(out[0], buffer, sizeof buffer);
+                if (got > 0) run.output.append(buffer, static_cast<std::size_t>(got));
+                if (got <= 0) open = false;
+            }
+        } else {
+            poll(nullptr, 0, 20);
+        }
+        if (wait4(pid, &status, WNOHANG, &usage) == pid) break;
+        if (std::chrono::steady_clock::now() > stop_at) {
+            kill(pid, SIGKILL);
+            wait4(pid, &status, 0, &usage);
+            break;
+        }
+    }
+    ssize_t got = 0;
+    while (open && (got = read(out[0], buffer, sizeof buffer)) > 0) {
+        run.output.append(buffer, static_cast<std::size_t>(got));
+    }
+    close(out[0]);
+    run.exited = WIFEXITED(status);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.peak_kib = usage.ru_maxrss;
+    return run;
+}
 
 // A program folder in a temporary folder holding a copy of the built program.
 class ProgramFolder {
@@ -34,81 +121,19 @@ class ProgramFolder {
     std::filesystem::path operator/(std::string_view name) const { return folder_ / name; }
     std::filesystem::path program() const { return folder_ / "drawchk"; }
 
-    // Runs `program` with `args`, without a display unless `environment` names one, and
-    // kills it if it runs past `deadline`.
-    static ProgramRun Run(const std::filesystem::path& program,
-                          const std::vector<std::string>& args,
-                          const std::vector<std::string>& environment = {},
-                          std::chrono::milliseconds deadline = std::chrono::seconds(20),
-                          const std::filesystem::path& working_folder = "/") {
-        std::vector<std::string> env;
-        for (char** e = environ; *e != nullptr; ++e) {
-            const std::string entry = *e;
-            if (entry.starts_with("DISPLAY=") || entry.starts_with("WAYLAND_DISPLAY=") ||
-                entry.starts_with("QT_QPA_PLATFORM=")) {
-                continue;
-            }
-            env.push_back(entry);
-        }
-        env.insert(env.end(), environment.begin(), environment.end());
-        std::vector<std::string> argv_text = {program.string()};
-        argv_text.insert(argv_text.end(), args.begin(), args.end());
-        std::vector<char*> argv;
-        for (std::string& a : argv_text) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        std::vector<char*> envp;
-        for (std::string& e : env) envp.push_back(e.data());
-        envp.push_back(nullptr);
+    ProgramRun Batch(RunOptions options = {}) const {
+        options.args = {"Frissit"};
+        return RunProgram(program(), std::move(options));
+    }
 
-        int out[2];
-        if (pipe2(out, O_CLOEXEC) != 0) return {};
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addchdir_np(&actions, working_folder.c_str());
-        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-        posix_spawn_file_actions_adddup2(&actions, out[1], STDERR_FILENO);
-        pid_t pid = -1;
-        const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
-        posix_spawn_file_actions_destroy(&actions);
-        close(out[1]);
-        ProgramRun run;
-        if (spawned != 0) {
-            close(out[0]);
-            return run;
+    // The names in the folder, so a test can see that nothing was left behind.
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path())) {
+            names.push_back(entry.path().filename().string());
         }
-        const auto stop_at = std::chrono::steady_clock::now() + deadline;
-        int status = 0;
-        bool open = true;
-        while (true) {
-            if (open) {
-                pollfd poll_fd{out[0], POLLIN, 0};
-                if (poll(&poll_fd, 1, 20) > 0) {
-                    char buffer[4096];
-                    const ssize_t got = read(out[0], buffer, sizeof buffer);
-                    if (got > 0) run.output.append(buffer, static_cast<std::size_t>(got));
-                    if (got <= 0) open = false;
-                }
-            } else {
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
-            if (waitpid(pid, &status, WNOHANG) == pid) {
-                char buffer[4096];
-                ssize_t got = 0;
-                while (open && (got = read(out[0], buffer, sizeof buffer)) > 0) {
-                    run.output.append(buffer, static_cast<std::size_t>(got));
-                }
-                run.exited = WIFEXITED(status);
-                run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-                break;
-            }
-            if (std::chrono::steady_clock::now() > stop_at) {
-                kill(pid, SIGKILL);
-                waitpid(pid, &status, 0);
-                break;
-            }
-        }
-        close(out[0]);
-        return run;
+        std::sort(names.begin(), names.end());
+        return names;
     }
 
   private:

@@ -12,12 +12,13 @@ namespace {
 
 using testing::ProgramFolder;
 using testing::ReadFile;
+using testing::RunProgram;
 using testing::WriteFile;
 
 TEST(BatchMode, WritesTheNewestRowWithoutAnyDisplay) {
     ProgramFolder folder;
     WriteFile(folder / "keno.old", SampleDraws(1, 10113));
-    const auto run = ProgramFolder::Run(folder.program(), {"Frissit"});
+    const auto run = folder.Batch();
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.output, "");
@@ -27,7 +28,7 @@ TEST(BatchMode, WritesTheNewestRowWithoutAnyDisplay) {
 TEST(BatchMode, MissingDrawFileStillWritesAnEmptyLineAndExitsOne) {
     ProgramFolder folder;
     WriteFile(folder / "Drawchk.txt", "10113   2025-08-29  P\r\n");
-    const auto run = ProgramFolder::Run(folder.program(), {"Frissit"});
+    const auto run = folder.Batch();
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.output, "");
@@ -38,7 +39,7 @@ TEST(BatchMode, ResultThatCannotBeWrittenExitsTwo) {
     ProgramFolder folder;
     WriteFile(folder / "keno.old", SampleDraws(1, 5010));
     std::filesystem::create_directory(folder / "Drawchk.txt");
-    const auto run = ProgramFolder::Run(folder.program(), {"Frissit"});
+    const auto run = folder.Batch();
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.output, "");
@@ -51,8 +52,8 @@ TEST(BatchMode, UsesTheProgramsOwnFolderWhenStartedThroughALink) {
     testing::TempFolder elsewhere;
     std::filesystem::create_symlink(folder.program(), elsewhere / "drawchk");
     WriteFile(elsewhere / "keno.old", SampleDraws(1, 5002));
-    const auto run = ProgramFolder::Run(elsewhere / "drawchk", {"Frissit"}, {},
-                                        std::chrono::seconds(20), elsewhere.path());
+    const auto run = RunProgram(elsewhere / "drawchk",
+                                {.args = {"Frissit"}, .working_folder = elsewhere.path()});
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "5001   2011-08-25  Cs\r\n");
@@ -64,8 +65,9 @@ class OtherCommandLines : public ::testing::TestWithParam<std::vector<std::strin
 TEST_P(OtherCommandLines, OpenTheWindowAndWait) {
     ProgramFolder folder;
     WriteFile(folder / "keno.old", SampleDraws(1, 5010));
-    const auto run = ProgramFolder::Run(folder.program(), GetParam(), {"QT_QPA_PLATFORM=offscreen"},
-                                        std::chrono::seconds(2));
+    const auto run = RunProgram(folder.program(), {.args = GetParam(),
+                                                   .environment = {"QT_QPA_PLATFORM=offscreen"},
+                                                   .deadline = std::chrono::seconds(2)});
     EXPECT_FALSE(run.exited) << "ended with status " << run.status << ": " << run.output;
     EXPECT_FALSE(std::filesystem::exists(folder / "Drawchk.txt"));
 }
@@ -80,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Spellings, OtherCommandLines,
 TEST(StartUp, LeadingBlanksAreDroppedAndArgumentsJoinedByOneBlank) {
     ProgramFolder folder;
     WriteFile(folder / "keno.old", SampleDraws(1, 5001));
-    const auto run = ProgramFolder::Run(folder.program(), {"", "  Frissit"});
+    const auto run = RunProgram(folder.program(), {.args = {"", "  Frissit"}});
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "5001   2011-08-25  Cs\r\n");

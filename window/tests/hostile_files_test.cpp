@@ -1,0 +1,204 @@
+// Batch runs of the real program against draw files and folders that a hand-kept file, a
+// broken disk or a careless script can produce. None may crash, hang, print anything, write
+// anywhere but the result file, or lose the earlier result.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "program_runner.h"
+#include "sample_draws.h"
+
+namespace drawchk {
+namespace {
+
+using testing::NumberedLines;
+using testing::ProgramFolder;
+using testing::ProgramRun;
+using testing::ReadFile;
+using testing::WriteFile;
+
+const std::string kEarlier = "10113   2025-08-29  P\r\n";
+
+#ifdef DRAWCHK_SANITIZED
+constexpr long kPeakKibBound = 512 * 1024;  // Shadow memory, not the program's own.
+#else
+constexpr long kPeakKibBound = 48 * 1024;
+#endif
+
+void ExpectQuietExit(const ProgramRun& run, int status) {
+    EXPECT_TRUE(run.exited) << "ended by signal " << run.status - 128;
+    EXPECT_EQ(run.status, status);
+    EXPECT_EQ(run.output, "");
+}
+
+// The result file holds one line: no line end before the final CR LF.
+void ExpectOneLine(const std::string& result) {
+    ASSERT_TRUE(result.ends_with("\r\n")) << result;
+    const std::string body = result.substr(0, result.size() - 2);
+    EXPECT_EQ(body.find_first_of("\r\n"), std::string::npos) << result;
+}
+
+// Draw paths that are not a readable regular file: a failed open, the result still written.
+class UnreadableDrawFile : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(UnreadableDrawFile, IsAFailedOpenNeverAHang) {
+    ProgramFolder folder;
+    const std::string kind = GetParam();
+    const auto draws = folder / "keno.old";
+    if (kind == "directory") std::filesystem::create_directory(draws);
+    if (kind == "fifo") {
+        ASSERT_EQ(mkfifo(draws.c_str(), 0600), 0);
+    }
+    if (kind == "device") std::filesystem::create_symlink("/dev/zero", draws);
+    if (kind == "dangling link") std::filesystem::create_symlink(folder / "gone", draws);
+    WriteFile(folder / "Drawchk.txt", kEarlier);
+    const ProgramRun run = folder.Batch({.deadline = std::chrono::seconds(20)});
+    ExpectQuietExit(run, 1);
+    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, UnreadableDrawFile,
+                         ::testing::Values("directory", "fifo", "device", "dangling link"),
+                         [](const auto& info) {
+                             std::string name = info.param;
+                             std::erase(name, ' ');
+                             return name;
+                         });
+
+struct OddFile {
+    const char* name;
+    std::string bytes;
+    std::string result;  // empty: any one line
+};
+
+void PrintTo(const OddFile& file, std::ostream* out) { *out << file.name; }
+
+std::string Garbage(std::size_t size) {
+    std::string bytes(size, '\0');
+    unsigned state = 12345;
+    for (char& c : bytes) {
+        state = state * 1103515245 + 12345;
+        c = static_cast<char>(state >> 16);
+    }
+    return bytes;
+}
+
+class OddDrawFile : public ::testing::TestWithParam<OddFile> {};
+
+TEST_P(OddDrawFile, GivesOneResultLine) {
+    ProgramFolder folder;
+    WriteFile(folder / "keno.old", GetParam().bytes);
+    const ProgramRun run = folder.Batch();
+    ExpectQuietExit(run, 0);
+    const std::string result = ReadFile(folder / "Drawchk.txt");
+    ExpectOneLine(result);
+    if (!GetParam().result.empty()) {
+        EXPECT_EQ(result, GetParam().result);
+    }
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"Drawchk.txt", "drawchk", "keno.old"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Contents, OddDrawFile,
+    ::testing::Values(
+        OddFile{"BinaryGarbage", Garbage(1 << 20), ""},
+        OddFile{"NulBytes", std::string(100000, '\0') + "\r\n" + NumberedLines(5001), ""},
+        OddFile{"NoLineEndAtAll", std::string(100000, '7'), "\r\n"},
+        OddFile{"HundredThousandDigits", NumberedLines(5000) + std::string(100000, '9') + "\r\n",
+                std::string(40, '9') + "   2011-08-25  Cs\r\n"},
+        OddFile{"OnlyCommas", std::string(5003, ','), "   2011-08-27  Szo\r\n"},
+        OddFile{"OnlyQuotes", std::string(100000, '"'), "\r\n"},
+        OddFile{"UnclosedQuote", NumberedLines(5000) + "\"5001 1 2\r\n5002 3 4\r\n",
+                "5001   2011-08-25  Cs\r\n"},
+        OddFile{"MoreLinesThanTheListHolds", NumberedLines(50000), "37767   2101-05-17  K\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HugeDrawFile, SingleGibibyteLineKeepsMemorySmall) {
+    ProgramFolder folder;
+    {
+        // A sparse file: one line of NUL bytes that takes no disk space.
+        std::ofstream draws(folder / "keno.old", std::ios::binary);
+    }
+    std::filesystem::resize_file(folder / "keno.old", std::uintmax_t{1} << 30);
+    const ProgramRun run = folder.Batch({.deadline = std::chrono::seconds(120)});
+    ExpectQuietExit(run, 0);
+    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "\r\n");
+    EXPECT_LT(run.peak_kib, kPeakKibBound);
+}
+
+class FailingResultFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        WriteFile(folder_ / "keno.old", SampleDraws(1, 5010));
+        WriteFile(folder_ / "Drawchk.txt", kEarlier);
+    }
+    // The earlier result survives byte for byte, and no temporary file is left.
+    void ExpectEarlierKept() {
+        EXPECT_EQ(ReadFile(folder_ / "Drawchk.txt"), kEarlier);
+        EXPECT_EQ(folder_.Names(),
+                  (std::vector<std::string>{"Drawchk.txt", "drawchk", "keno.old"}));
+    }
+    ProgramFolder folder_;
+};
+
+TEST_F(FailingResultFile, FileSizeLimitCutsTheWriteShort) {
+    ExpectQuietExit(folder_.Batch({.file_size_limit = 8}), 2);
+    ExpectEarlierKept();
+}
+
+TEST_F(FailingResultFile, ProgramFolderIsNotWritable) {
+    // Root writes anywhere, so the program then runs as an ordinary user.
+    std::filesystem::permissions(folder_.path(), std::filesystem::perms(0755));
+    std::optional<uid_t> user;
+    if (geteuid() == 0) {
+        user = 65534;  // nobody
+    } else {
+        std::filesystem::permissions(folder_.path(), std::filesystem::perms(0555));
+    }
+    ExpectQuietExit(folder_.Batch({.user = user}), 2);
+    std::filesystem::permissions(folder_.path(), std::filesystem::perms(0755));
+    ExpectEarlierKept();
+}
+
+TEST_F(FailingResultFile, ResultPathIsADirectory) {
+    std::filesystem::remove(folder_ / "Drawchk.txt");
+    std::filesystem::create_directory(folder_ / "Drawchk.txt");
+    ExpectQuietExit(folder_.Batch(), 2);
+    EXPECT_TRUE(std::filesystem::is_empty(folder_ / "Drawchk.txt"));
+}
+
+TEST(ResultLink, IsReplacedAndItsTargetLeftAlone) {
+    ProgramFolder folder;
+    testing::TempFolder elsewhere;
+    WriteFile(folder / "keno.old", SampleDraws(1, 5001));
+    WriteFile(elsewhere / "precious.txt", "not the program's\n");
+    std::filesystem::create_symlink(elsewhere / "precious.txt", folder / "Drawchk.txt");
+    ExpectQuietExit(folder.Batch(), 0);
+    EXPECT_EQ(ReadFile(elsewhere / "precious.txt"), "not the program's\n");
+    EXPECT_FALSE(std::filesystem::is_symlink(folder / "Drawchk.txt"));
+    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "5001   2011-08-25  Cs\r\n");
+}
+
+TEST(ManyBatchRuns, AtOnceAlwaysLeaveOneCompleteLine) {
+    ProgramFolder folder;
+    WriteFile(folder / "keno.old", SampleDraws(1, 10113));
+    std::vector<std::thread> runs;
+    std::vector<ProgramRun> results(8);
+    for (int round = 0; round < 3; ++round) {
+        for (ProgramRun& result : results) {
+            runs.emplace_back([&folder, &result] { result = folder.Batch(); });
+        }
+        for (std::thread& run : runs) run.join();
+        runs.clear();
+        for (const ProgramRun& result : results) ExpectQuietExit(result, 0);
+        EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), kEarlier);
+    }
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"Drawchk.txt", "drawchk", "keno.old"}));
+}
+
+}  // namespace
+}  // namespace drawchk
