@@ -1,9 +1,8 @@
-#include <QApplication>
 #include <csignal>
 
-#include "form1.h"
 #include "program_folder.h"
 #include "start_up.h"
+#include "window_module.h"
 
 int main(int argc, char** argv) {
 #ifdef SIGXFSZ
@@ -11,12 +10,9 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     const std::filesystem::path program_folder = drawchk::ProgramFolder(argv[0]);
-    // Batch mode is decided before anything of Qt exists, so it needs no display at all.
+    // Batch mode is decided before anything of the window is loaded, so it needs no display.
     if (drawchk::IsBatchMode(drawchk::ArgumentText(argc, argv))) {
         return drawchk::RunBatch(program_folder);
     }
-    QApplication app(argc, argv);
-    Form1 form(program_folder);
-    form.show();
-    return QApplication::exec();
+    return drawchk::RunWindow(program_folder, argc, argv);
 }

@@ -112,10 +112,19 @@ inline ProgramRun RunProgram(const std::filesystem::path& program, RunOptions op
     return run;
 }
 
-// A program folder in a temporary folder holding a copy of the built program.
+// A program folder in a temporary folder holding a copy of the built program and, unless
+// told otherwise, its window module.
 class ProgramFolder {
   public:
-    ProgramFolder() { std::filesystem::copy_file(DRAWCHK_PROGRAM, program()); }
+    enum class Window { kWith, kWithout };
+
+    explicit ProgramFolder(Window window = Window::kWith) {
+        std::filesystem::copy_file(DRAWCHK_PROGRAM, program());
+        if (window == Window::kWith) {
+            const std::filesystem::path module = DRAWCHK_WINDOW_MODULE_PATH;
+            std::filesystem::copy_file(module, path() / module.filename());
+        }
+    }
 
     const std::filesystem::path& path() const { return folder_.path(); }
     std::filesystem::path operator/(std::string_view name) const { return folder_ / name; }

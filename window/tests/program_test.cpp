@@ -60,6 +60,23 @@ TEST(BatchMode, UsesTheProgramsOwnFolderWhenStartedThroughALink) {
     EXPECT_FALSE(std::filesystem::exists(elsewhere / "Drawchk.txt"));
 }
 
+TEST(BatchMode, NeedsNoWindowModule) {
+    ProgramFolder folder(ProgramFolder::Window::kWithout);
+    WriteFile(folder / "keno.old", SampleDraws(1, 5001));
+    const auto run = folder.Batch();
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "5001   2011-08-25  Cs\r\n");
+}
+
+TEST(WindowMode, WithoutItsModuleSaysSoAndFails) {
+    ProgramFolder folder(ProgramFolder::Window::kWithout);
+    const auto run = RunProgram(folder.program(), {.environment = {"QT_QPA_PLATFORM=offscreen"}});
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.output.find("cannot open the window"), std::string::npos) << run.output;
+}
+
 class OtherCommandLines : public ::testing::TestWithParam<std::vector<std::string>> {};
 
 TEST_P(OtherCommandLines, OpenTheWindowAndWait) {
