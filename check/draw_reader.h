@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "byte_source.h"
 
@@ -17,24 +18,25 @@ class DrawReader {
 
     explicit DrawReader(ByteSource& source) : source_(source) {}
 
-    // Reads the next item into `item`; false at the end of input. Blanks that end the input
-    // with no line end are not an item, and a quote that never closes runs to the end.
-    bool ReadItem(std::string& item);
+    // Reads the next item; false at the end of input. `item` views at most kItemKeep bytes
+    // and stays valid until the next read. Blanks that end the input with no line end are
+    // not an item, and a quote that never closes runs to the end.
+    bool ReadItem(std::string_view& item) { return Read(&item); }
+    // Reads past the next item without keeping it; false at the end of input.
+    bool SkipItem() { return Read(nullptr); }
 
   private:
+    bool Read(std::string_view* item);
     // Makes at least one byte available; false at the end of input.
     bool Fill();
-    // The first comma, CR or LF from pos_ on, or end_; each is searched once per chunk.
-    const char* FindDelimiter();
     // Reads up to and including the next comma or line end, keeping what fits in `item`.
     void TakeUntilDelimiter(std::string* item);
 
     ByteSource& source_;
     const char* pos_ = nullptr;
     const char* end_ = nullptr;
-    const char* next_comma_ = nullptr;
-    const char* next_cr_ = nullptr;
-    const char* next_lf_ = nullptr;
+    // Holds an item that had to be gathered across chunks or out of quotes.
+    std::string gathered_;
 };
 
 }  // namespace drawchk

@@ -31,8 +31,8 @@ class OneByteSource : public ByteSource {
 Items ReadAll(ByteSource& source) {
     DrawReader reader(source);
     Items items;
-    std::string item;
-    while (reader.ReadItem(item)) items.push_back(item);
+    std::string_view item;
+    while (reader.ReadItem(item)) items.emplace_back(item);
     return items;
 }
 
