@@ -7,51 +7,73 @@
 namespace drawchk {
 namespace {
 
+using std::chrono::year_month_day;
+
 bool IsRestDayDraw(std::int64_t value) {
     return std::find(kRestDayDraws.begin(), kRestDayDraws.end(), value) != kRestDayDraws.end();
 }
 
-// Appends `value` with at least `width` digits.
-void AppendNumber(std::string& out, int value, int width) {
-    char digits[12];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + value % 10);
+// Writes `value` as `width` digits, the leading ones zero.
+char* PutDigits(char* out, unsigned value, int width) {
+    for (int i = width - 1; i >= 0; --i) {
+        out[i] = static_cast<char>('0' + value % 10);
         value /= 10;
-    } while (value > 0);
-    while (count < width) digits[count++] = '0';
-    while (count > 0) out.push_back(digits[--count]);
+    }
+    return out + width;
 }
 
-void AppendDate(std::string& out, std::chrono::year_month_day date) {
-    // Every date a walk can reach lies in years 2011 to about 2200.
-    AppendNumber(out, static_cast<int>(date.year()), 4);
-    out.push_back('-');
-    AppendNumber(out, static_cast<int>(static_cast<unsigned>(date.month())), 2);
-    out.push_back('-');
-    AppendNumber(out, static_cast<int>(static_cast<unsigned>(date.day())), 2);
+// YYYY-MM-DD into ten bytes; every date a walk can reach has a four-digit year.
+void PutDate(char* out, year_month_day date) {
+    out = PutDigits(out, static_cast<unsigned>(static_cast<int>(date.year())), 4);
+    *out++ = '-';
+    out = PutDigits(out, static_cast<unsigned>(date.month()), 2);
+    *out++ = '-';
+    PutDigits(out, static_cast<unsigned>(date.day()), 2);
 }
 
 }  // namespace
 
-std::string DateText(std::chrono::year_month_day date) {
-    std::string text;
-    AppendDate(text, date);
+std::string DateText(year_month_day date) {
+    std::string text(10, '\0');
+    PutDate(text.data(), date);
     return text;
 }
 
-void DrawCalendar::NextRow(std::string_view item, const WeekdayLabels& labels, std::string& row) {
-    using std::chrono::days;
-    const std::string_view number_text = DrawNumberText(item);
-    if (IsRestDayDraw(DrawNumberValue(number_text))) previous_date_ += days{1};
-    previous_date_ += days{1};
+void DrawCalendar::StartWalk() {
+    previous_date_ = kFirstPreviousDate;
+    PutDate(date_text_.data(), previous_date_);
+    weekday_index_ =
+        std::chrono::weekday{std::chrono::sys_days{kFirstPreviousDate}}.iso_encoding() - 1;
+}
 
-    const std::chrono::weekday weekday{previous_date_};
-    row.assign(number_text);
-    row.append("   ");
-    AppendDate(row, std::chrono::year_month_day{previous_date_});
-    row.append("  ");
-    row.append(labels[weekday.iso_encoding() - 1]);
+void DrawCalendar::NextDay() {
+    using namespace std::chrono;
+    weekday_index_ = (weekday_index_ + 1) % 7;
+    const year_month_day next{previous_date_.year(), previous_date_.month(),
+                              previous_date_.day() + days{1}};
+    if (next.ok()) {
+        previous_date_ = next;
+        // Within a month only the day's two digits change.
+        PutDigits(date_text_.data() + 8, static_cast<unsigned>(next.day()), 2);
+        return;
+    }
+    year_month first_of_next = previous_date_.year() / previous_date_.month() + months{1};
+    previous_date_ = first_of_next / day{1};
+    PutDate(date_text_.data(), previous_date_);
+}
+
+void DrawCalendar::NextRow(std::string_view item, const WeekdayLabels& labels, std::string& row) {
+    const std::string_view number_text = DrawNumberText(item);
+    if (IsRestDayDraw(DrawNumberValue(number_text))) NextDay();
+    NextDay();
+
+    const std::string& label = labels[weekday_index_];
+    row.resize(number_text.size() + 3 + date_text_.size() + 2 + label.size());
+    char* out = std::copy(number_text.begin(), number_text.end(), row.data());
+    out = std::fill_n(out, 3, ' ');
+    out = std::copy(date_text_.begin(), date_text_.end(), out);
+    out = std::fill_n(out, 2, ' ');
+    std::copy(label.begin(), label.end(), out);
 }
 
 }  // namespace drawchk

@@ -29,16 +29,22 @@ class DrawCalendar {
 
     DrawCalendar() { StartWalk(); }
 
-    void StartWalk() { previous_date_ = std::chrono::sys_days{kFirstPreviousDate}; }
+    void StartWalk();
 
     // Dates the next record and writes its row into `row`: number text, three blanks, date
     // text, two blanks, weekday label. `row` is reused so that a long walk allocates nothing.
     void NextRow(std::string_view item, const WeekdayLabels& labels, std::string& row);
 
-    std::chrono::sys_days PreviousDate() const { return previous_date_; }
+    std::chrono::year_month_day PreviousDate() const { return previous_date_; }
 
   private:
-    std::chrono::sys_days previous_date_;
+    // The walk moves a day at a time, so it keeps the calendar fields and the weekday
+    // instead of converting a day count for every row.
+    void NextDay();
+
+    std::chrono::year_month_day previous_date_;
+    unsigned weekday_index_ = 0;        // Monday is 0
+    std::array<char, 10> date_text_{};  // previous_date_ as YYYY-MM-DD
 };
 
 }  // namespace drawchk

@@ -19,6 +19,12 @@ std::string_view DrawNumberText(std::string_view item) {
 }
 
 std::int64_t DrawNumberValue(std::string_view number_text) {
+    // Nearly every draw number is four plain digits.
+    if (number_text.size() == kShortNumber &&
+        std::all_of(number_text.begin(), number_text.end(), IsDigit)) {
+        return ((number_text[0] - '0') * 10 + (number_text[1] - '0')) * 100 +
+               (number_text[2] - '0') * 10 + (number_text[3] - '0');
+    }
     std::int64_t value = 0;
     for (const char c : number_text) {
         if (c == ' ' || c == '\t') continue;
