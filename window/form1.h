@@ -6,7 +6,7 @@
 #include "draw_calendar.h"
 #include "row_list.h"
 
-class QListView;
+class QTableView;
 class QPushButton;
 class RowListModel;
 
@@ -35,7 +35,7 @@ class Form1 : public QWidget {
     drawchk::WeekdayLabels DayLabels;
     drawchk::RowList rows_;
     RowListModel* model_ = nullptr;
-    QListView* List1 = nullptr;
+    QTableView* List1 = nullptr;
     QPushButton* Command3D2 = nullptr;
     QPushButton* Command3D3 = nullptr;
 };

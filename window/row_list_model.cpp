@@ -1,18 +1,18 @@
 #include "row_list_model.h"
 
-#include <QSize>
 #include <algorithm>
 
-RowListModel::RowListModel(const drawchk::RowList& rows, int row_height, QObject* parent)
-    : QAbstractListModel(parent), rows_(rows), row_height_(row_height) {}
+RowListModel::RowListModel(const drawchk::RowList& rows, QObject* parent)
+    : QAbstractTableModel(parent), rows_(rows) {}
 
 int RowListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows_.Count();
 }
 
+int RowListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 1; }
+
 QVariant RowListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    if (role == Qt::SizeHintRole) return QSize(0, row_height_);
     if (role != Qt::DisplayRole) return {};
     const std::string_view text = rows_.Text(index.row());
     const QByteArrayView bytes(text.data(), static_cast<qsizetype>(text.size()));

@@ -1,19 +1,21 @@
 #pragma once
 
-#include <QAbstractListModel>
+#include <QAbstractTableModel>
 #include <QStringDecoder>
 #include <utility>
 
 #include "row_list.h"
 
-// Shows the check's row list in a view without copying it: one row of text per row.
-class RowListModel : public QAbstractListModel {
+// Shows the check's row list in a view without copying it: one row of text per row, in
+// a single column.
+class RowListModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    RowListModel(const drawchk::RowList& rows, int row_height, QObject* parent = nullptr);
+    explicit RowListModel(const drawchk::RowList& rows, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
     // Runs `refill`, which refills the row list, as one reset of the model.
@@ -26,7 +28,6 @@ class RowListModel : public QAbstractListModel {
 
   private:
     const drawchk::RowList& rows_;
-    int row_height_;
     // Draw files are written in the Windows-1250 code page.
     mutable QStringDecoder decoder_{"windows-1250"};
 };

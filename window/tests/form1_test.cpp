@@ -1,10 +1,10 @@
 #include "form1.h"
 
 #include <QApplication>
-#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTimer>
 #include <QtTest>
 
@@ -28,12 +28,12 @@ class Form1Test : public QObject {
         if (!QTest::qWaitForWindowActive(form.get())) qWarning("window did not become active");
         return form;
     }
-    static QListView* List(Form1& form) { return form.findChild<QListView*>("List1"); }
+    static QTableView* List(Form1& form) { return form.findChild<QTableView*>("List1"); }
     static QPushButton* Button(Form1& form, const char* name) {
         return form.findChild<QPushButton*>(name);
     }
-    static int TopRow(QListView* list) { return list->indexAt(QPoint(2, 2)).row(); }
-    static int BottomRow(QListView* list) {
+    static int TopRow(QTableView* list) { return list->indexAt(QPoint(2, 2)).row(); }
+    static int BottomRow(QTableView* list) {
         return list->indexAt(QPoint(2, list->viewport()->height() - 2)).row();
     }
 
@@ -42,7 +42,7 @@ class Form1Test : public QObject {
   private slots:
     void testCheckFillsTheListAndShowsTheNewestAtTheBottom() {
         auto form = Open(drawchk::SampleDraws(1, 10113));
-        QListView* list = List(*form);
+        QTableView* list = List(*form);
         QCOMPARE(list->model()->rowCount(), 0);
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
         QCOMPARE(list->model()->rowCount(), 5113);
@@ -64,7 +64,7 @@ class Form1Test : public QObject {
 
     void testFifteenWholeRowsAreVisible() {
         auto form = Open(drawchk::SampleDraws(1, 5100));
-        QListView* list = List(*form);
+        QTableView* list = List(*form);
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
         const int row_height = list->visualRect(list->model()->index(85, 0)).height();
         QVERIFY(row_height > 0);
