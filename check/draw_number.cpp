@@ -8,7 +8,8 @@ namespace {
 constexpr std::size_t kShortNumber = 4;
 constexpr std::int64_t kSaturated = 1'000'000'000'000;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+// A lambda, not a function, so that the algorithms below inline it.
+constexpr auto IsDigit = [](char c) { return c >= '0' && c <= '9'; };
 
 }  // namespace
 
