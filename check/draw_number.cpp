@@ -6,6 +6,8 @@ namespace drawchk {
 namespace {
 
 constexpr std::size_t kShortNumber = 4;
+// Twelve digits lie far past any draw number and far below the limit of the type.
+constexpr int kMaxDigits = 12;
 constexpr std::int64_t kSaturated = 1'000'000'000'000;
 
 // A lambda, not a function, so that the algorithms below inline it.
@@ -27,10 +29,12 @@ std::int64_t DrawNumberValue(std::string_view number_text) {
                (number_text[2] - '0') * 10 + (number_text[3] - '0');
     }
     std::int64_t value = 0;
+    int digits = 0;
     for (const char c : number_text) {
         if (c == ' ' || c == '\t') continue;
         if (!IsDigit(c)) break;
-        value = std::min(value * 10 + (c - '0'), kSaturated);
+        if (++digits > kMaxDigits) return kSaturated;
+        value = value * 10 + (c - '0');
     }
     return value;
 }
