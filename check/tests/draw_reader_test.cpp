@@ -1,7 +1,6 @@
 #include "draw_reader.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -102,17 +101,6 @@ TEST(DrawReader, ReadsAFileAcrossChunksAsItDoesMemory) {
     ASSERT_TRUE(file.Open(folder / "draws"));
     MemorySource memory(bytes);
     EXPECT_EQ(ReadAll(file), ReadAll(memory));
-}
-
-TEST(DrawReader, OnlyARegularFileOpens) {
-    testing::TempFolder folder;
-    FileSource file;
-    EXPECT_FALSE(file.Open(folder / "missing"));
-    EXPECT_FALSE(file.Open(folder.path()));
-    ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
-    EXPECT_FALSE(file.Open(folder / "fifo"));  // Must neither block nor read.
-    EXPECT_FALSE(file.Open("/dev/zero"));
-    EXPECT_TRUE(ReadAll(file).empty());
 }
 
 }  // namespace

@@ -1,13 +1,10 @@
 #include "result_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
-#include <csignal>
 #include <string>
 #include <thread>
 #include <vector>
@@ -39,46 +36,6 @@ TEST(ResultFile, ReplacesAProtectedFileWithANewPlainOne) {
     struct stat info {};
     ASSERT_EQ(stat(result.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0644u);
-    EXPECT_EQ(EntriesIn(folder.path()), 1);
-}
-
-TEST(ResultFile, ReplacesALinkInsteadOfWritingThroughIt) {
-    TempFolder folder;
-    WriteFile(folder / "other.txt", "someone else's file\n");
-    std::filesystem::create_symlink(folder / "other.txt", folder / "Drawchk.txt");
-    EXPECT_TRUE(ReplaceResultFile(folder / "Drawchk.txt", "row"));
-    EXPECT_FALSE(std::filesystem::is_symlink(folder / "Drawchk.txt"));
-    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "row\r\n");
-    EXPECT_EQ(ReadFile(folder / "other.txt"), "someone else's file\n");
-}
-
-TEST(ResultFile, FailsWithoutLeavingAnythingWhereItCannotWrite) {
-    TempFolder folder;
-    std::filesystem::create_directory(folder / "Drawchk.txt");
-    EXPECT_FALSE(ReplaceResultFile(folder / "Drawchk.txt", "row"));
-    EXPECT_TRUE(std::filesystem::is_directory(folder / "Drawchk.txt"));
-    EXPECT_EQ(EntriesIn(folder.path()), 1);
-    EXPECT_FALSE(ReplaceResultFile(folder / "no such folder" / "Drawchk.txt", "row"));
-}
-
-TEST(ResultFile, WriteCutShortKeepsTheEarlierResultByteForByte) {
-    TempFolder folder;
-    const auto result = folder / "Drawchk.txt";
-    WriteFile(result, "earlier result\r\n");
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        // A file-size limit makes the write fail part way, as a full disk would.
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{4, 4};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        _exit(ReplaceResultFile(result, "a row longer than four bytes") ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1) << "the write must be reported as failed";
-    EXPECT_EQ(ReadFile(result), "earlier result\r\n");
     EXPECT_EQ(EntriesIn(folder.path()), 1);
 }
 

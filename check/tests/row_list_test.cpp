@@ -30,13 +30,5 @@ TEST(RowList, NegativeFirstVisibleRowIsIgnoredAndClearResetsIt) {
     EXPECT_EQ(rows.Count(), 0);
 }
 
-TEST(RowList, RefusesTheRowPastItsLimitAndKeepsTheRest) {
-    RowList rows;
-    for (int i = 0; i < RowList::kMaxRows; ++i) ASSERT_TRUE(rows.Append(std::to_string(i)));
-    EXPECT_FALSE(rows.Append("one too many"));
-    EXPECT_EQ(rows.Count(), RowList::kMaxRows);
-    EXPECT_EQ(rows.Text(RowList::kMaxRows - 1), std::to_string(RowList::kMaxRows - 1));
-}
-
 }  // namespace
 }  // namespace drawchk

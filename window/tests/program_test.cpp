@@ -1,6 +1,7 @@
 // Runs the built program as a user or a scheduled job would, in a program folder of its own.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,38 +16,44 @@ using testing::ReadFile;
 using testing::RunProgram;
 using testing::WriteFile;
 
-TEST(BatchMode, WritesTheNewestRowWithoutAnyDisplay) {
-    ProgramFolder folder;
-    WriteFile(folder / "keno.old", SampleDraws(1, 10113));
-    const auto run = folder.Batch();
+struct BatchCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::optional<std::string> draws;  // none: no draw file
+    int status;
+    std::string result;
+};
+
+void PrintTo(const BatchCase& c, std::ostream* out) { *out << c.name; }
+
+class BatchMode : public ::testing::TestWithParam<BatchCase> {};
+
+// Without a display and without the window module: batch mode needs neither.
+TEST_P(BatchMode, WritesTheResultQuietlyAndExitsWithItsStatus) {
+    const BatchCase& c = GetParam();
+    ProgramFolder folder(ProgramFolder::Window::kWithout);
+    WriteFile(folder / "Drawchk.txt", "earlier result\r\n");
+    if (c.draws) WriteFile(folder / "keno.old", *c.draws);
+    const auto run = RunProgram(folder.program(), {.args = c.args});
     ASSERT_TRUE(run.exited);
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.status, c.status);
     EXPECT_EQ(run.output, "");
-    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "10113   2025-08-29  P\r\n");
+    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), c.result);
 }
 
-TEST(BatchMode, MissingDrawFileStillWritesAnEmptyLineAndExitsOne) {
-    ProgramFolder folder;
-    WriteFile(folder / "Drawchk.txt", "10113   2025-08-29  P\r\n");
-    const auto run = folder.Batch();
-    ASSERT_TRUE(run.exited);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.output, "");
-    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "\r\n");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Runs, BatchMode,
+    ::testing::Values(
+        BatchCase{"SampleFile", {"Frissit"}, SampleDraws(1, 10113), 0, "10113   2025-08-29  P\r\n"},
+        BatchCase{"MissingDrawFile", {"Frissit"}, std::nullopt, 1, "\r\n"},
+        BatchCase{"LeadingBlanksDroppedArgumentsJoined",
+                  {"", "  Frissit"},
+                  SampleDraws(1, 5001),
+                  0,
+                  "5001   2011-08-25  Cs\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST(BatchMode, ResultThatCannotBeWrittenExitsTwo) {
-    ProgramFolder folder;
-    WriteFile(folder / "keno.old", SampleDraws(1, 5010));
-    std::filesystem::create_directory(folder / "Drawchk.txt");
-    const auto run = folder.Batch();
-    ASSERT_TRUE(run.exited);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.output, "");
-    EXPECT_TRUE(std::filesystem::is_directory(folder / "Drawchk.txt"));
-}
-
-TEST(BatchMode, UsesTheProgramsOwnFolderWhenStartedThroughALink) {
+TEST(ProgramFolder, IsTheProgramsOwnWhenStartedThroughALink) {
     ProgramFolder folder;
     WriteFile(folder / "keno.old", SampleDraws(1, 5001));
     testing::TempFolder elsewhere;
@@ -58,15 +65,6 @@ TEST(BatchMode, UsesTheProgramsOwnFolderWhenStartedThroughALink) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "5001   2011-08-25  Cs\r\n");
     EXPECT_FALSE(std::filesystem::exists(elsewhere / "Drawchk.txt"));
-}
-
-TEST(BatchMode, NeedsNoWindowModule) {
-    ProgramFolder folder(ProgramFolder::Window::kWithout);
-    WriteFile(folder / "keno.old", SampleDraws(1, 5001));
-    const auto run = folder.Batch();
-    ASSERT_TRUE(run.exited);
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "5001   2011-08-25  Cs\r\n");
 }
 
 TEST(WindowMode, WithoutItsModuleSaysSoAndFails) {
@@ -95,15 +93,6 @@ INSTANTIATE_TEST_SUITE_P(Spellings, OtherCommandLines,
                                            std::vector<std::string>{"FRISSIT"},
                                            std::vector<std::string>{"Frissit", "x"},
                                            std::vector<std::string>{"Frissit "}));
-
-TEST(StartUp, LeadingBlanksAreDroppedAndArgumentsJoinedByOneBlank) {
-    ProgramFolder folder;
-    WriteFile(folder / "keno.old", SampleDraws(1, 5001));
-    const auto run = RunProgram(folder.program(), {.args = {"", "  Frissit"}});
-    ASSERT_TRUE(run.exited);
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "5001   2011-08-25  Cs\r\n");
-}
 
 }  // namespace
 }  // namespace drawchk
