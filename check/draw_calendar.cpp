@@ -33,12 +33,6 @@ void PutDate(char* out, year_month_day date) {
 
 }  // namespace
 
-std::string DateText(year_month_day date) {
-    std::string text(10, '\0');
-    PutDate(text.data(), date);
-    return text;
-}
-
 void DrawCalendar::StartWalk() {
     previous_date_ = kFirstPreviousDate;
     PutDate(date_text_.data(), previous_date_);

@@ -17,9 +17,6 @@ inline const WeekdayLabels kHungarianDayLabels = {"H", "K", "Sze", "Cs", "P", "S
 // Draws held two days after the draw before them, with a day without a draw between.
 inline constexpr std::array<std::int64_t, 6> kRestDayDraws = {5489, 7679, 8043, 9139, 9502, 9867};
 
-// The whole date as YYYY-MM-DD, whatever the locale.
-std::string DateText(std::chrono::year_month_day date);
-
 // Dates the draws after the history: one day per record, and one more before a rest-day draw.
 class DrawCalendar {
   public:
@@ -44,7 +41,7 @@ class DrawCalendar {
 
     std::chrono::year_month_day previous_date_;
     unsigned weekday_index_ = 0;        // Monday is 0
-    std::array<char, 10> date_text_{};  // previous_date_ as YYYY-MM-DD
+    std::array<char, 10> date_text_{};  // previous_date_ as YYYY-MM-DD, whatever the locale
 };
 
 }  // namespace drawchk

@@ -62,6 +62,7 @@ Form1::Form1(std::filesystem::path program_folder, QWidget* parent)
     setPalette(palette);
     setAutoFillBackground(true);
 
+    const int row_height = QFontMetrics(font()).height();
     model_ = new RowListModel(rows_, this);
     // A one-column table without headers or grid: unlike a list view it lays out its rows in
     // constant time, so a full list of 32767 rows refreshes as fast as a short one.
@@ -73,7 +74,7 @@ Form1::Form1(std::filesystem::path program_folder, QWidget* parent)
     List1->verticalHeader()->hide();
     List1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     List1->verticalHeader()->setMinimumSectionSize(1);
-    List1->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height());
+    List1->verticalHeader()->setDefaultSectionSize(row_height);
     List1->setShowGrid(false);
     List1->setWordWrap(false);
     List1->setTabKeyNavigation(false);
@@ -93,14 +94,13 @@ Form1::Form1(std::filesystem::path program_folder, QWidget* parent)
     setTabOrder(Command3D2, List1);
     setTabOrder(List1, Command3D3);
 
-    LayOutControls();
+    LayOutControls(row_height);
     Form_Load();
 }
 
-void Form1::LayOutControls() {
+void Form1::LayOutControls(int row_height) {
     // Fifteen whole rows whatever the font; the buttons and the window follow the list.
-    const int list_height =
-        drawchk::kVisibleRows * QFontMetrics(font()).height() + 2 * List1->frameWidth();
+    const int list_height = drawchk::kVisibleRows * row_height + 2 * List1->frameWidth();
     List1->setGeometry(kListLeft, kListTop, kListWidth, list_height);
     const int check_top = kListTop + list_height + kGap;
     const int end_top = check_top + kButtonHeight + kGap;

@@ -29,7 +29,7 @@ class Form1 : public QWidget {
   private:
     // Sets the window up before it is first shown.
     void Form_Load();
-    void LayOutControls();
+    void LayOutControls(int row_height);
 
     std::filesystem::path program_folder_;
     drawchk::WeekdayLabels DayLabels;

@@ -64,12 +64,6 @@ TEST(DrawCalendar, StartingAgainGivesTheSameDates) {
     EXPECT_EQ(first, again);
 }
 
-TEST(DrawCalendar, DateTextIsIsoWithLeadingZeros) {
-    using namespace std::chrono;
-    EXPECT_EQ(DateText(year{2011} / March / day{5}), "2011-03-05");
-    EXPECT_EQ(DateText(year{2199} / December / day{31}), "2199-12-31");
-}
-
 struct NumberCase {
     const char* item;
     const char* text;
