@@ -27,7 +27,7 @@ class MemorySource : public ByteSource {
 // Reads a file in fixed-size chunks, so memory stays small whatever the file holds.
 class FileSource : public ByteSource {
   public:
-    static constexpr std::size_t kChunkBytes = 64 * 1024;
+    static constexpr std::size_t kChunkBytes = std::size_t{64} * 1024;
 
     FileSource() = default;
     FileSource(const FileSource&) = delete;

@@ -1,8 +1,11 @@
 #include "result_file.h"
 
+#include <chrono>
+#include <functional>
 #include <random>
 #include <string>
 #include <system_error>
+#include <thread>
 
 #ifdef _WIN32
 #include <io.h>
@@ -23,10 +26,13 @@ enum class NewFile { kNameTaken, kNotCreated, kIncomplete, kWritten };
 
 // A name beside the result that no other writer picks by chance.
 std::filesystem::path TemporaryName(const std::filesystem::path& path) {
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    thread_local std::minstd_rand random{std::random_device{}()};
+    static constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyz0123456789";
+    // Seeded from the clock and the thread, not std::random_device, which may throw.
+    thread_local std::minstd_rand random{static_cast<std::uint_fast32_t>(
+        std::chrono::steady_clock::now().time_since_epoch().count() ^
+        static_cast<long long>(std::hash<std::thread::id>{}(std::this_thread::get_id())))};
     std::string name = "." + path.filename().string() + ".";
-    for (int i = 0; i < 8; ++i) name.push_back(kLetters[random() % (sizeof(kLetters) - 1)]);
+    for (int i = 0; i < 8; ++i) name.push_back(kLetters[random() % kLetters.size()]);
     return path.parent_path() / name;
 }
 
