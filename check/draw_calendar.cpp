@@ -34,26 +34,29 @@ void PutDate(char* out, year_month_day date) {
 }  // namespace
 
 void DrawCalendar::StartWalk() {
-    previous_date_ = kFirstPreviousDate;
-    PutDate(date_text_.data(), previous_date_);
+    StartMonth(kFirstPreviousDate);
     weekday_index_ =
         std::chrono::weekday{std::chrono::sys_days{kFirstPreviousDate}}.iso_encoding() - 1;
+}
+
+void DrawCalendar::StartMonth(year_month_day date) {
+    previous_date_ = date;
+    last_day_ =
+        std::chrono::year_month_day_last{date.year(), date.month() / std::chrono::last}.day();
+    PutDate(date_text_.data(), date);
 }
 
 void DrawCalendar::NextDay() {
     using namespace std::chrono;
     weekday_index_ = (weekday_index_ + 1) % 7;
-    const year_month_day next{previous_date_.year(), previous_date_.month(),
-                              previous_date_.day() + days{1}};
-    if (next.ok()) {
-        previous_date_ = next;
+    if (previous_date_.day() < last_day_) {
+        previous_date_ = {previous_date_.year(), previous_date_.month(),
+                          previous_date_.day() + days{1}};
         // Within a month only the day's two digits change.
-        PutDigits(date_text_.data() + 8, static_cast<unsigned>(next.day()), 2);
+        PutDigits(date_text_.data() + 8, static_cast<unsigned>(previous_date_.day()), 2);
         return;
     }
-    year_month first_of_next = previous_date_.year() / previous_date_.month() + months{1};
-    previous_date_ = first_of_next / day{1};
-    PutDate(date_text_.data(), previous_date_);
+    StartMonth((previous_date_.year() / previous_date_.month() + months{1}) / day{1});
 }
 
 void DrawCalendar::NextRow(std::string_view item, const WeekdayLabels& labels, std::string& row) {

@@ -38,8 +38,11 @@ class DrawCalendar {
     // The walk moves a day at a time, so it keeps the calendar fields and the weekday
     // instead of converting a day count for every row.
     void NextDay();
+    // Moves the walk to `date`, the first of a month or the start.
+    void StartMonth(std::chrono::year_month_day date);
 
     std::chrono::year_month_day previous_date_;
+    std::chrono::day last_day_;         // of previous_date_'s month
     unsigned weekday_index_ = 0;        // Monday is 0
     std::array<char, 10> date_text_{};  // previous_date_ as YYYY-MM-DD, whatever the locale
 };
