@@ -15,6 +15,7 @@
 namespace drawchk {
 namespace {
 
+using testing::ExpectQuietExit;
 using testing::NumberedLines;
 using testing::ProgramFolder;
 using testing::ProgramRun;
@@ -31,12 +32,6 @@ constexpr long kPeakKibBound = 512 * 1024;  // Shadow memory, not the program's 
 #else
 constexpr long kPeakKibBound = 48 * 1024;
 #endif
-
-void ExpectQuietExit(const ProgramRun& run, int status) {
-    EXPECT_TRUE(run.exited) << "ended by signal " << run.status - 128;
-    EXPECT_EQ(run.status, status);
-    EXPECT_EQ(run.output, "");
-}
 
 // The result file holds one line: no line end before the final CR LF.
 void ExpectOneLine(const std::string& result) {

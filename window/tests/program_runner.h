@@ -1,6 +1,7 @@
 #pragma once
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -110,6 +111,13 @@ inline ProgramRun RunProgram(const std::filesystem::path& program, RunOptions op
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     run.peak_kib = usage.ru_maxrss;
     return run;
+}
+
+// The run ended by itself with `status` and printed nothing.
+inline void ExpectQuietExit(const ProgramRun& run, int status) {
+    EXPECT_TRUE(run.exited) << "ended by signal " << run.status - 128;
+    EXPECT_EQ(run.status, status);
+    EXPECT_EQ(run.output, "");
 }
 
 // A program folder in a temporary folder holding a copy of the built program and, unless
