@@ -9,12 +9,12 @@ namespace drawchk {
 
 void DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels, int history) {
     DrawReader reader(source);
-    std::string_view item;
     // Failed reads count like good ones, so a short file does not stop the count.
     for (int i = 0; i < history; ++i) reader.SkipItem();
     rows.Clear();
     DrawCalendar calendar;
     bool failed = false;
+    std::string_view item;
     std::string row;
     while (true) {
         if (!reader.ReadItem(item)) failed = true;
