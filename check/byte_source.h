@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <span>
@@ -35,14 +36,17 @@ class FileSource : public ByteSource {
     ~FileSource() override { Close(); }
 
     // Only a regular file opens: a directory, FIFO or device would fail or block a read.
+    // The file stays open to other readers and to the program that writes it.
     bool Open(const std::filesystem::path& path);
-    bool IsOpen() const { return fd_ >= 0; }
     // Harmless on a source that never opened.
     void Close();
     std::span<const char> NextChunk() override;
 
   private:
-    int fd_ = -1;
+    // A file descriptor or a Windows handle; both systems spell "none" as -1.
+    static constexpr std::intptr_t kNoFile = -1;
+
+    std::intptr_t file_ = kNoFile;
     std::unique_ptr<char[]> buffer_;
 };
 

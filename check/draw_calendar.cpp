@@ -66,7 +66,9 @@ void DrawCalendar::NextRow(std::string_view item, const WeekdayLabels& labels, s
 
     const std::string& label = labels[weekday_index_];
     row.resize(number_text.size() + 3 + date_text_.size() + 2 + label.size());
-    char* out = std::copy(number_text.begin(), number_text.end(), row.data());
+    char* out = std::replace_copy_if(
+        number_text.begin(), number_text.end(), row.data(),
+        [](char c) { return c == '\r' || c == '\n'; }, ' ');
     out = std::fill_n(out, 3, ' ');
     out = std::copy(date_text_.begin(), date_text_.end(), out);
     out = std::fill_n(out, 2, ' ');

@@ -29,10 +29,10 @@ class DrawCalendar {
     void StartWalk();
 
     // Dates the next record and writes its row into `row`: number text, three blanks, date
-    // text, two blanks, weekday label. `row` is reused so that a long walk allocates nothing.
+    // text, two blanks, weekday label. A line end inside the number text (a quoted item may
+    // hold one) is shown as a blank, so a row is always one line. `row` is reused so that a
+    // long walk allocates nothing.
     void NextRow(std::string_view item, const WeekdayLabels& labels, std::string& row);
-
-    std::chrono::year_month_day PreviousDate() const { return previous_date_; }
 
   private:
     // The walk moves a day at a time, so it keeps the calendar fields and the weekday

@@ -5,27 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "chunked_source.h"
 #include "temp_folder.h"
 
 namespace drawchk {
 namespace {
 
 using Items = std::vector<std::string>;
-
-// Hands its bytes out one at a time, so every delimiter falls on a chunk boundary somewhere.
-class OneByteSource : public ByteSource {
-  public:
-    explicit OneByteSource(std::string_view bytes) : bytes_(bytes) {}
-    std::span<const char> NextChunk() override {
-        if (bytes_.empty()) return {};
-        std::span<const char> chunk(bytes_.data(), 1);
-        bytes_.remove_prefix(1);
-        return chunk;
-    }
-
-  private:
-    std::string_view bytes_;
-};
 
 Items ReadAll(ByteSource& source) {
     DrawReader reader(source);
@@ -49,7 +35,8 @@ TEST_P(DrawReaderItems, SplitsTheSameWhateverTheChunks) {
     const ItemCase& c = GetParam();
     MemorySource whole(c.bytes);
     EXPECT_EQ(ReadAll(whole), c.items);
-    OneByteSource bytewise(c.bytes);
+    // One byte at a time, so every delimiter falls on a chunk boundary somewhere.
+    testing::ChunkedSource bytewise(std::string_view(c.bytes), 1);
     EXPECT_EQ(ReadAll(bytewise), c.items);
 }
 

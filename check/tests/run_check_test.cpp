@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "chunked_source.h"
 #include "sample_draws.h"
 #include "temp_folder.h"
 
@@ -87,48 +88,23 @@ TEST_F(RunCheckTest, WindowsTextBytesReachTheResultUnchanged) {
     EXPECT_EQ(Result(), "\xF5\xE9\xE1\xFB   2011-08-25  Cs\r\n");
 }
 
-TEST_F(RunCheckTest, JoinsFolderAndFileNameWithTheHostSeparator) {
-    // A file named like the folder plus a backslash is just a neighbour on this host.
-    TempFolder parent;
-    const std::filesystem::path program = parent / "program";
-    std::filesystem::create_directory(program);
-    WriteFile(parent / "program\\keno.old", NumberedLines(5001));
-    WriteFile(program / "keno.old", NumberedLines(5003));
-    const CheckOutcome outcome = RunCheck(program, rows_, kHungarianDayLabels);
-    EXPECT_TRUE(outcome.result_written);
-    EXPECT_EQ(rows_.Count(), 3);
-    EXPECT_TRUE(std::filesystem::exists(program / "Drawchk.txt"));
-    EXPECT_FALSE(std::filesystem::exists(parent / "program\\Drawchk.txt"));
+TEST_F(RunCheckTest, LineEndsInAQuotedNumberAreBlanksSoTheResultIsOneLine) {
+    WriteFile(folder_ / "keno.old", NumberedLines(5000) + "\"1\r\n34\"\r\n\"5\n6\r7\"\r\n");
+    Check();
+    EXPECT_EQ(rows_.Text(0), "1  3   2011-08-25  Cs");
+    EXPECT_EQ(Result(), "5 6    2011-08-26  P\r\n");
 }
 
-// Hands out one line per chunk and counts how many it was asked for.
-class CountingSource : public ByteSource {
-  public:
-    explicit CountingSource(int lines) : text_(NumberedLines(lines)) {}
-    std::span<const char> NextChunk() override {
-        if (pos_ >= text_.size()) return {};
-        const std::size_t end = text_.find('\n', pos_) + 1;
-        std::span<const char> chunk(text_.data() + pos_, end - pos_);
-        pos_ = end;
-        ++chunks_;
-        return chunk;
-    }
-    int chunks() const { return chunks_; }
-
-  private:
-    std::string text_;
-    std::size_t pos_ = 0;
-    int chunks_ = 0;
-};
-
 TEST(DateDraws, FullListDropsTheNextItemAndStopsReading) {
-    CountingSource source(kHistoryItems + 40000);
+    const std::string draws = NumberedLines(kHistoryItems + 40000);
+    testing::ChunkedSource source(std::string_view(draws), 1);
     RowList rows;
     DateDraws(source, rows, kHungarianDayLabels);
     ASSERT_EQ(rows.Count(), RowList::kMaxRows);
     EXPECT_EQ(rows.Text(RowList::kMaxRows - 1).substr(0, 5), std::to_string(5000 + 32767));
-    // The row that did not fit, then one more read that ends the loop; nothing after.
-    EXPECT_EQ(source.chunks(), kHistoryItems + RowList::kMaxRows + 2);
+    // The row that did not fit, then one more read that ends the loop; not a byte after.
+    const std::size_t read = NumberedLines(kHistoryItems + RowList::kMaxRows + 2).size();
+    EXPECT_EQ(static_cast<std::size_t>(source.chunks()), read);
 }
 
 }  // namespace

@@ -1,0 +1,45 @@
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "result_file_platform.h"
+
+namespace drawchk::result_file {
+namespace {
+
+bool WriteAll(int fd, std::string_view content) {
+    while (!content.empty()) {
+        const ssize_t wrote = ::write(fd, content.data(), content.size());
+        if (wrote < 0 && errno == EINTR) continue;
+        if (wrote <= 0) return false;
+        content.remove_prefix(static_cast<std::size_t>(wrote));
+    }
+    return true;
+}
+
+}  // namespace
+
+NewFile WriteNewFile(const std::filesystem::path& temporary, std::string_view content) {
+    // Exclusive, so two checks at once never share a temporary file; 0666 less the umask.
+    const int fd =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd < 0) return errno == EEXIST ? NewFile::kNameTaken : NewFile::kNotCreated;
+    const bool written = WriteAll(fd, content) && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && written ? NewFile::kWritten : NewFile::kIncomplete;
+}
+
+bool ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& path) {
+    // A rename needs no write permission on the old file, so a read-only result is replaced.
+    if (::rename(temporary.c_str(), path.c_str()) != 0) return false;
+    // Make the rename itself durable; the result is already in place if this fails.
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
+
+}  // namespace drawchk::result_file
