@@ -8,27 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "chunked_source.h"
 #include "draw_reader.h"
 #include "run_check.h"
 
 namespace {
 
 using drawchk::RowList;
-
-// Hands out the bytes in pieces of a fixed size, so delimiters fall on chunk boundaries.
-class PieceSource : public drawchk::ByteSource {
-  public:
-    PieceSource(std::span<const char> bytes, std::size_t piece) : bytes_(bytes), piece_(piece) {}
-    std::span<const char> NextChunk() override {
-        const std::span<const char> chunk = bytes_.first(std::min(piece_, bytes_.size()));
-        bytes_ = bytes_.subspan(chunk.size());
-        return chunk;
-    }
-
-  private:
-    std::span<const char> bytes_;
-    std::size_t piece_;
-};
 
 void Require(bool holds) {
     if (!holds) std::abort();
@@ -82,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     RowList again;
     const std::size_t piece = size == 0 ? 1 : 1 + data[0] % 7;
-    PieceSource pieces(bytes, piece);
+    drawchk::testing::ChunkedSource pieces(bytes, piece);
     drawchk::DateDraws(pieces, again, drawchk::kHungarianDayLabels, 0);
     Require(SameRows(rows, again));
     return 0;

@@ -1,0 +1,88 @@
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "program_runner.h"
+
+extern char** environ;
+
+namespace drawchk::testing {
+
+ProgramRun RunProgram(const std::filesystem::path& program, RunOptions options) {
+    // Everything the child needs is built before the fork.
+    std::vector<std::string> env;
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string entry = *e;
+        if (!entry.starts_with("DISPLAY=") && !entry.starts_with("WAYLAND_DISPLAY=") &&
+            !entry.starts_with("QT_QPA_PLATFORM=")) {
+            env.push_back(entry);
+        }
+    }
+    env.insert(env.end(), options.environment.begin(), options.environment.end());
+    std::vector<std::string> argv_text = {program.string()};
+    argv_text.insert(argv_text.end(), options.args.begin(), options.args.end());
+    std::vector<char*> argv;
+    for (std::string& a : argv_text) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (std::string& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+
+    ProgramRun run;
+    int out[2];
+    if (pipe2(out, O_CLOEXEC) != 0) return run;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        dup2(out[1], STDERR_FILENO);
+        if (chdir(options.working_folder.c_str()) != 0) _exit(120);
+        if (options.file_size_limit) {
+            const rlimit limit{*options.file_size_limit, *options.file_size_limit};
+            if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(121);
+        }
+        if (options.user && (setgid(*options.user) != 0 || setuid(*options.user) != 0)) _exit(122);
+        execve(argv[0], argv.data(), envp.data());
+        _exit(123);
+    }
+    close(out[1]);
+    if (pid < 0) {
+        close(out[0]);
+        return run;
+    }
+    const auto stop_at = std::chrono::steady_clock::now() + options.deadline;
+    bool open = true;
+    char buffer[4096];
+    int status = 0;
+    rusage usage{};
+    while (true) {
+        if (open) {
+            pollfd poll_fd{out[0], POLLIN, 0};
+            if (poll(&poll_fd, 1, 20) > 0) {
+                const ssize_t got = read(out[0], buffer, sizeof buffer);
+                if (got > 0) run.output.append(buffer, static_cast<std::size_t>(got));
+                if (got <= 0) open = false;
+            }
+        } else {
+            poll(nullptr, 0, 20);
+        }
+        if (wait4(pid, &status, WNOHANG, &usage) == pid) break;
+        if (std::chrono::steady_clock::now() > stop_at) {
+            kill(pid, SIGKILL);
+            wait4(pid, &status, 0, &usage);
+            break;
+        }
+    }
+    ssize_t got = 0;
+    while (open && (got = read(out[0], buffer, sizeof buffer)) > 0) {
+        run.output.append(buffer, static_cast<std::size_t>(got));
+    }
+    close(out[0]);
+    run.exited = WIFEXITED(status);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.peak_kib = usage.ru_maxrss;
+    return run;
+}
+
+}  // namespace drawchk::testing

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace drawchk::testing {
+
+// A fresh folder under the system's temporary folder, removed with everything in it. `name`
+// starts the folder's name, so a test can give it blanks or accented letters.
+class TempFolder {
+  public:
+    explicit TempFolder(std::string_view name = "drawchk");
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    ~TempFolder();
+
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(std::string_view name) const;
+
+  private:
+    std::filesystem::path path_;
+};
+
+void WriteFile(const std::filesystem::path& path, std::string_view bytes);
+std::string ReadFile(const std::filesystem::path& path);
+
+// `count` lines "1", "2", ... with CR LF ends: a history of the right length, say.
+std::string NumberedLines(int count);
+
+}  // namespace drawchk::testing
