@@ -10,6 +10,7 @@
 
 #include "row_list_model.h"
 #include "run_check.h"
+#include "start_up.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ QPushButton* MakeButton(const QString& name, const QString& caption, const QColo
 
 }  // namespace
 
-Form1::Form1(std::filesystem::path program_folder, QWidget* parent)
+Form1::Form1(std::optional<std::filesystem::path> program_folder, QWidget* parent)
     : QWidget(parent), program_folder_(std::move(program_folder)) {
     setObjectName("Form1");
     setWindowTitle("Drawchk.");
@@ -81,10 +82,11 @@ Form1::Form1(std::filesystem::path program_folder, QWidget* parent)
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setSelectionBehavior(QAbstractItemView::SelectRows);
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    List1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    // A list box's sunken 3-D border, two pixels wide.
+    List1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     // A horizontal bar would hide the fifteenth row that the check scrolls to.
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    List1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    List1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     List1->setPalette(QPalette());  // The list keeps the system's window colours.
 
     Command3D2 = MakeButton("Command3D2", "Ellenőrzés", QColor(0, 128, 0), this);
@@ -117,11 +119,12 @@ void Form1::Form_Load() {
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     DayLabels = drawchk::kHungarianDayLabels;
     Command3D2->setFocus();
+    if (!program_folder_) Command3D2_Click();
 }
 
 void Form1::Command3D2_Click() {
     // The window shows no failure: an empty list or a stale result file is the sign of one.
-    model_->Refill([this] { drawchk::RunCheck(program_folder_, rows_, DayLabels); });
+    model_->Refill([this] { drawchk::RunWindowCheck(program_folder_, rows_, DayLabels); });
     if (rows_.Count() == 0) return;
     // The view would lay out its new rows later; the scroll range must be right now.
     List1->doItemsLayout();

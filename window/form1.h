@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <optional>
 
 #include "draw_calendar.h"
 #include "row_list.h"
@@ -15,10 +16,8 @@ class Form1 : public QWidget {
     Q_OBJECT
 
   public:
-    explicit Form1(std::filesystem::path program_folder, QWidget* parent = nullptr);
-
-    // The rows `List1` shows, as the last check left them.
-    const drawchk::RowList& rows() const { return rows_; }
+    // Where `program_folder` is not known, the list says so instead of checking.
+    explicit Form1(std::optional<std::filesystem::path> program_folder, QWidget* parent = nullptr);
 
   public slots:
     // "Ellenőrzés": runs the check into the list and rewrites the result file.
@@ -31,7 +30,7 @@ class Form1 : public QWidget {
     void Form_Load();
     void LayOutControls(int row_height);
 
-    std::filesystem::path program_folder_;
+    std::optional<std::filesystem::path> program_folder_;
     drawchk::WeekdayLabels DayLabels;
     drawchk::RowList rows_;
     RowListModel* model_ = nullptr;

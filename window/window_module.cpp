@@ -3,12 +3,15 @@
 #include "window_module.h"
 
 #include <QApplication>
+#include <optional>
 
 #include "form1.h"
 
 extern "C" Q_DECL_EXPORT int DrawchkRunWindow(int argc, char** argv, const char* program_folder) {
     QApplication app(argc, argv);
-    Form1 form{std::filesystem::path(program_folder)};
+    std::optional<std::filesystem::path> folder;
+    if (program_folder != nullptr) folder = program_folder;
+    Form1 form{folder};
     form.show();
     return QApplication::exec();
 }

@@ -80,27 +80,53 @@ class Form1Test : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QColor>("colour");
-        QTest::addColumn<QRect>("place");
+        QTest::addColumn<int>("rows_above");  // button rows above this one
         QTest::newRow("check") << "Command3D2"
-                               << "Ellenőrzés" << QColor(0, 128, 0) << QRect(48, 224, 107, 29);
+                               << "Ellenőrzés" << QColor(0, 128, 0) << 0;
         QTest::newRow("end") << "Command3D3"
-                             << "Vége" << QColor(255, 0, 0) << QRect(48, 264, 107, 29);
+                             << "Vége" << QColor(255, 0, 0) << 1;
     }
 
     void testCaptionsAndColours() {
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(QColor, colour);
-        QFETCH(QRect, place);
+        QFETCH(int, rows_above);
         auto form = Open("");
         QPushButton* button = Button(*form, name.toLatin1().constData());
         QVERIFY(button != nullptr);
         QCOMPARE(button->text(), caption);
         QCOMPARE(button->palette().color(QPalette::ButtonText), colour);
-        QCOMPARE(button->size(), place.size());
-        QCOMPARE(button->x(), place.x());
-        // Where the font's rows are 13 pixels high, the table's places hold exactly.
-        if (List(*form)->height() == 199) QCOMPARE(button->y(), place.y());
+        // The column of the window at 13-pixel rows (list 199 high, buttons at 224 and 264,
+        // window 306 high), with the list grown or shrunk to fifteen rows of the font at hand.
+        const int list_height = 15 * QFontMetrics(form->font()).height() + 4;
+        QCOMPARE(List(*form)->geometry(), QRect(17, 14, 169, list_height));
+        QCOMPARE(button->geometry(), QRect(48, 14 + list_height + 11 + 40 * rows_above, 107, 29));
+        QCOMPARE(form->height(), 14 + list_height + 11 + 40 + 29 + 13);
+    }
+
+    void testListHasASunkenTwoPixelBorderAndABarOnlyWhenNeeded() {
+        auto form = Open(drawchk::SampleDraws(1, 5010));
+        QTableView* list = List(*form);
+        QCOMPARE(list->frameWidth(), 2);
+        QCOMPARE(list->frameShadow(), QFrame::Sunken);
+        QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
+        QVERIFY(!list->verticalScrollBar()->isVisible());
+        WriteFile(folder_ / "keno.old", drawchk::SampleDraws(1, 5016));
+        QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
+        QTRY_VERIFY(list->verticalScrollBar()->isVisible());
+    }
+
+    void testUnknownProgramFolderIsSaidInOneRowAndNothingIsWritten() {
+        Form1 form{std::nullopt};
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTableView* list = List(form);
+        QCOMPARE(list->model()->rowCount(), 1);
+        QCOMPARE(list->model()->index(0, 0).data().toString(),
+                 QString("A program mappája nem állapítható meg."));
+        QTest::mouseClick(Button(form, "Command3D2"), Qt::LeftButton);
+        QCOMPARE(list->model()->rowCount(), 1);
     }
 
     void testWindowIsTitledOnTopAndGrey() {

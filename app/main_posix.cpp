@@ -1,15 +1,14 @@
 #include <csignal>
 
+#include "command_line.h"
 #include "program_folder.h"
 #include "start_up.h"
 #include "window_module.h"
 
 int main(int argc, char** argv) {
-#ifdef SIGXFSZ
     // A file-size limit must fail the result file's write, not kill the program mid-way.
     std::signal(SIGXFSZ, SIG_IGN);
-#endif
-    const std::filesystem::path program_folder = drawchk::ProgramFolder(argv[0]);
+    const auto program_folder = drawchk::ProgramFolder();
     // Batch mode is decided before anything of the window is loaded, so it needs no display.
     if (drawchk::IsBatchMode(drawchk::ArgumentText(argc, argv))) {
         return drawchk::RunBatch(program_folder);

@@ -5,11 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "program_runner.h"
+#include "program_copy.h"
 #include "sample_draws.h"
 
 namespace drawchk {
@@ -17,15 +18,14 @@ namespace {
 
 using testing::ExpectQuietExit;
 using testing::NumberedLines;
-using testing::ProgramFolder;
+using testing::ProgramCopy;
 using testing::ProgramRun;
 using testing::ReadFile;
 using testing::WriteFile;
 
 const std::string kEarlier = "10113   2025-08-29  P\r\n";
 // What a program folder holds after a check: nothing more.
-const std::vector<std::string> kFolderAfterCheck = {"Drawchk.txt", "drawchk", "drawchk_window.so",
-                                                    "keno.old"};
+const std::vector<std::string> kFolderAfterCheck = {"Drawchk.txt", "drawchk", "keno.old"};
 
 #ifdef DRAWCHK_SANITIZED
 constexpr long kPeakKibBound = 512 * 1024;  // Shadow memory, not the program's own.
@@ -44,7 +44,7 @@ void ExpectOneLine(const std::string& result) {
 class UnreadableDrawFile : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(UnreadableDrawFile, IsAFailedOpenNeverAHang) {
-    ProgramFolder folder;
+    ProgramCopy folder;
     const std::string kind = GetParam();
     const auto draws = folder / "keno.old";
     if (kind == "directory") std::filesystem::create_directory(draws);
@@ -88,7 +88,7 @@ std::string Garbage(std::size_t size) {
 class OddDrawFile : public ::testing::TestWithParam<OddFile> {};
 
 TEST_P(OddDrawFile, GivesOneResultLine) {
-    ProgramFolder folder;
+    ProgramCopy folder;
     WriteFile(folder / "keno.old", GetParam().bytes);
     const ProgramRun run = folder.Batch();
     ExpectQuietExit(run, 0);
@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HugeDrawFile, SingleGibibyteLineKeepsMemorySmall) {
-    ProgramFolder folder;
+    ProgramCopy folder;
     {
         // A sparse file: one line of NUL bytes that takes no disk space.
         std::ofstream draws(folder / "keno.old", std::ios::binary);
@@ -139,7 +139,7 @@ class FailingResultFile : public ::testing::Test {
         EXPECT_EQ(ReadFile(folder_ / "Drawchk.txt"), kEarlier);
         EXPECT_EQ(folder_.Names(), kFolderAfterCheck);
     }
-    ProgramFolder folder_;
+    ProgramCopy folder_;
 };
 
 TEST_F(FailingResultFile, FileSizeLimitCutsTheWriteShort) {
@@ -169,7 +169,7 @@ TEST_F(FailingResultFile, ResultPathIsADirectory) {
 }
 
 TEST(ResultLink, IsReplacedAndItsTargetLeftAlone) {
-    ProgramFolder folder;
+    ProgramCopy folder;
     testing::TempFolder elsewhere;
     WriteFile(folder / "keno.old", SampleDraws(1, 5001));
     WriteFile(elsewhere / "precious.txt", "not the program's\n");
@@ -181,7 +181,7 @@ TEST(ResultLink, IsReplacedAndItsTargetLeftAlone) {
 }
 
 TEST(ManyBatchRuns, AtOnceAlwaysLeaveOneCompleteLine) {
-    ProgramFolder folder;
+    ProgramCopy folder;
     WriteFile(folder / "keno.old", SampleDraws(1, 10113));
     std::vector<std::thread> runs;
     std::vector<ProgramRun> results(8);

@@ -1,0 +1,113 @@
+// Runs the built program as a user or a scheduled job would, in a program folder of its own.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "program_copy.h"
+#include "sample_draws.h"
+
+namespace drawchk {
+namespace {
+
+using testing::ExpectQuietExit;
+using testing::ProgramCopy;
+using testing::ReadFile;
+using testing::RunProgram;
+using testing::WriteFile;
+
+struct BatchCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::optional<std::string> draws;  // none: no draw file
+    int status;
+    std::string result;
+};
+
+void PrintTo(const BatchCase& c, std::ostream* out) { *out << c.name; }
+
+class BatchMode : public ::testing::TestWithParam<BatchCase> {};
+
+// Without a display and without the window module: batch mode needs neither.
+TEST_P(BatchMode, WritesTheResultQuietlyAndExitsWithItsStatus) {
+    const BatchCase& c = GetParam();
+    ProgramCopy folder;
+    WriteFile(folder / "Drawchk.txt", "earlier result\r\n");
+    if (c.draws) WriteFile(folder / "keno.old", *c.draws);
+    const auto run = RunProgram(folder.program(), {.args = c.args});
+    ExpectQuietExit(run, c.status);
+    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), c.result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, BatchMode,
+    ::testing::Values(
+        BatchCase{"SampleFile", {"Frissit"}, SampleDraws(1, 10113), 0, "10113   2025-08-29  P\r\n"},
+        BatchCase{"MissingDrawFile", {"Frissit"}, std::nullopt, 1, "\r\n"},
+        BatchCase{"LeadingBlanksDroppedArgumentsJoined",
+                  {"", "  Frissit"},
+                  SampleDraws(1, 5001),
+                  0,
+                  "5001   2011-08-25  Cs\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// However the program was started, it checks the draw file beside its own file, not one in
+// the folder it was started from.
+struct StartCase {
+    const char* name;
+    // The program to run and its arguments, given the copy's path.
+    std::vector<std::string> (*command)(const std::filesystem::path& program);
+};
+
+void PrintTo(const StartCase& c, std::ostream* out) { *out << c.name; }
+
+class ProgramFolderWhenStarted : public ::testing::TestWithParam<StartCase> {};
+
+TEST_P(ProgramFolderWhenStarted, IsTheFolderOfTheProgramFile) {
+    ProgramCopy folder("drawchk Kenó");
+    WriteFile(folder / "keno.old", SampleDraws(1, 5001));
+    testing::TempFolder elsewhere;
+    WriteFile(elsewhere / "keno.old", SampleDraws(1, 5002));
+    std::filesystem::create_symlink(folder.program(), elsewhere / "drawchk");
+    std::vector<std::string> command = GetParam().command(elsewhere / "drawchk");
+    const std::string program = command.front();
+    command.erase(command.begin());
+    const auto run = RunProgram(program, {.args = command, .working_folder = elsewhere.path()});
+    ExpectQuietExit(run, 0);
+    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "5001   2011-08-25  Cs\r\n");
+    EXPECT_FALSE(std::filesystem::exists(elsewhere / "Drawchk.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ProgramFolderWhenStarted,
+    ::testing::Values(StartCase{"ThroughALink",
+                                [](const std::filesystem::path& link) {
+                                    return std::vector<std::string>{link.string(), "Frissit"};
+                                }},
+                      // The usual way round a noexec mount; /proc/self/exe then names the loader.
+                      StartCase{"ThroughTheDynamicLoader",
+                                [](const std::filesystem::path& link) {
+                                    return std::vector<std::string>{"/lib64/ld-linux-x86-64.so.2",
+                                                                    link.string(), "Frissit"};
+                                }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Without /proc (a chroot, a container) the program cannot tell where its file lies; the
+// folder it was started from is not a guess it may make.
+TEST(ProgramFolderUnknown, BatchTouchesNoFileAndSaysTheResultIsNotWritten) {
+    ProgramCopy folder;
+    WriteFile(folder / "keno.old", SampleDraws(1, 5001));
+    std::vector<std::string> args = {"--mount", "--propagation", "private"};
+    if (geteuid() != 0) args.insert(args.begin(), "--map-root-user");
+    args.insert(args.end(),
+                {"--", "/bin/sh", "-c", "mount -t tmpfs none /proc && exec ./drawchk Frissit"});
+    const auto run =
+        RunProgram("/usr/bin/unshare", {.args = args, .working_folder = folder.path()});
+    ExpectQuietExit(run, 2);
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"drawchk", "keno.old"}));
+}
+
+}  // namespace
+}  // namespace drawchk

@@ -1,0 +1,71 @@
+// Starts of the real program that open the window, on Qt's offscreen platform.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "program_copy.h"
+#include "sample_draws.h"
+
+namespace drawchk {
+namespace {
+
+using testing::ProgramCopy;
+using testing::RunProgram;
+using testing::WriteFile;
+
+constexpr auto kWindowWaits = std::chrono::seconds(2);
+
+// Any command line but the batch word alone opens the window, which waits for the user.
+class OtherCommandLines : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(OtherCommandLines, OpenTheWindowAndWait) {
+    ProgramCopy folder("drawchk", DRAWCHK_WINDOW_MODULE_PATH);
+    WriteFile(folder / "keno.old", SampleDraws(1, 5010));
+    const auto run = RunProgram(folder.program(), {.args = GetParam(),
+                                                   .environment = {"QT_QPA_PLATFORM=offscreen"},
+                                                   .deadline = kWindowWaits});
+    EXPECT_FALSE(run.exited) << "ended with status " << run.status << ": " << run.output;
+    EXPECT_FALSE(std::filesystem::exists(folder / "Drawchk.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Spellings, OtherCommandLines,
+                         ::testing::Values(std::vector<std::string>{},
+                                           std::vector<std::string>{"frissit"},
+                                           std::vector<std::string>{"FRISSIT"},
+                                           std::vector<std::string>{"Frissit", "x"},
+                                           std::vector<std::string>{"Frissit "}));
+
+TEST(WindowModule, MissingEverywhereIsSaidOnceOnStderr) {
+    ProgramCopy folder;
+    const std::filesystem::path installed = DRAWCHK_INSTALLED_FOLDER;
+    if (std::filesystem::exists(installed / DRAWCHK_WINDOW_MODULE)) {
+        GTEST_SKIP() << "an installed window module is in " << installed;
+    }
+    const auto run = RunProgram(folder.program(), {.environment = {"QT_QPA_PLATFORM=offscreen"}});
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.output, "drawchk: cannot open the window: no " DRAWCHK_WINDOW_MODULE " in " +
+                              folder.path().string() + " or " + installed.string() + "\n");
+}
+
+// A copy of the program in a folder of its own, on a machine where Drawchk is installed.
+TEST(WindowModule, IsTakenFromTheInstalledFolderWhenNotBesideTheProgram) {
+    const std::filesystem::path installed = DRAWCHK_INSTALLED_FOLDER;
+    const std::filesystem::path build = DRAWCHK_BUILD_FOLDER;
+    if (!installed.string().starts_with(build.string())) {
+        GTEST_SKIP() << "installs only into the build folder, not into " << installed;
+    }
+    std::filesystem::create_directories(installed);
+    std::filesystem::copy_file(DRAWCHK_WINDOW_MODULE_PATH, installed / DRAWCHK_WINDOW_MODULE,
+                               std::filesystem::copy_options::overwrite_existing);
+    ProgramCopy folder;
+    WriteFile(folder / "keno.old", SampleDraws(1, 5010));
+    const auto run = RunProgram(
+        folder.program(), {.environment = {"QT_QPA_PLATFORM=offscreen"}, .deadline = kWindowWaits});
+    std::filesystem::remove(installed / DRAWCHK_WINDOW_MODULE);
+    EXPECT_FALSE(run.exited) << "ended with status " << run.status << ": " << run.output;
+}
+
+}  // namespace
+}  // namespace drawchk

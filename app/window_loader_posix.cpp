@@ -1,0 +1,47 @@
+#include <dlfcn.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "window_module.h"
+
+namespace drawchk {
+namespace {
+
+using RunWindowFunction = decltype(&DrawchkRunWindow);
+
+int CannotOpenWindow(const std::string& why) {
+    std::fprintf(stderr, "drawchk: cannot open the window: %s\n", why.c_str());
+    return 1;
+}
+
+}  // namespace
+
+int RunWindow(const std::optional<std::filesystem::path>& program_folder, int argc, char** argv) {
+    // A copy of the program in another folder checks that folder's draw file with the
+    // window of the installed program.
+    std::vector<std::filesystem::path> folders;
+    if (program_folder) folders.push_back(*program_folder);
+    folders.emplace_back(DRAWCHK_INSTALLED_FOLDER);
+
+    std::string looked_in;
+    for (const std::filesystem::path& folder : folders) {
+        const std::filesystem::path module = folder / DRAWCHK_WINDOW_MODULE;
+        std::error_code error;
+        if (!std::filesystem::exists(module, error)) {
+            looked_in += (looked_in.empty() ? "" : " or ") + folder.string();
+            continue;
+        }
+        // The module stays loaded until the program ends; Qt does not expect to be unloaded.
+        void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (handle == nullptr) return CannotOpenWindow(dlerror());
+        auto run = reinterpret_cast<RunWindowFunction>(dlsym(handle, kRunWindowName));
+        if (run == nullptr) return CannotOpenWindow(module.string() + " has no window in it");
+        const std::string folder_text = program_folder ? program_folder->string() : "";
+        return run(argc, argv, program_folder ? folder_text.c_str() : nullptr);
+    }
+    return CannotOpenWindow("no " DRAWCHK_WINDOW_MODULE " in " + looked_in);
+}
+
+}  // namespace drawchk
