@@ -1,0 +1,96 @@
+// How the check meets Windows files: attributes, sharing, wide names. Under Wine these run
+// against Wine's file system layer, which follows Windows in each of them.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "byte_source.h"
+#include "result_file.h"
+#include "run_check.h"
+#include "temp_folder.h"
+
+namespace drawchk {
+namespace {
+
+using testing::NumberedLines;
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
+
+int EntriesIn(const std::filesystem::path& folder) {
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
+    return count;
+}
+
+// A handle closed when it goes out of scope.
+struct FileHandle {
+    explicit FileHandle(HANDLE h) : handle(h) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle() {
+        if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+    }
+    HANDLE handle;
+};
+
+FileHandle OpenShared(const std::filesystem::path& path, DWORD access, DWORD share) {
+    return FileHandle(CreateFileW(path.c_str(), access, share, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+TEST(WindowsResultFile, ResetsReadOnlyHiddenAndSystemAttributesAndReplacesTheFile) {
+    for (const DWORD protection :
+         {FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN,
+          FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY}) {
+        TempFolder folder("drawchk Győző");
+        const auto result = folder / "Drawchk.txt";
+        WriteFile(result, "an older result\r\n");
+        ASSERT_TRUE(SetFileAttributesW(result.c_str(), protection));
+        EXPECT_TRUE(ReplaceResultFile(result, "10113   2025-08-29  P")) << protection;
+        EXPECT_EQ(ReadFile(result), "10113   2025-08-29  P\r\n");
+        const DWORD attributes = GetFileAttributesW(result.c_str());
+        EXPECT_EQ(
+            attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
+            0u);
+        EXPECT_EQ(EntriesIn(folder.path()), 1);
+    }
+}
+
+TEST(WindowsResultFile, HeldOpenWithoutSharingStaysWholeAndNoTemporaryFileIsLeft) {
+    TempFolder folder;
+    const auto result = folder / "Drawchk.txt";
+    WriteFile(result, "an older result\r\n");
+    {
+        const FileHandle held = OpenShared(result, GENERIC_READ, 0);
+        ASSERT_NE(held.handle, INVALID_HANDLE_VALUE);
+        EXPECT_FALSE(ReplaceResultFile(result, "10113   2025-08-29  P"));
+    }
+    EXPECT_EQ(ReadFile(result), "an older result\r\n");
+    EXPECT_EQ(EntriesIn(folder.path()), 1);
+}
+
+TEST(WindowsDrawFile, ReadsWhileItsWriterHoldsItOpen) {
+    TempFolder folder("drawchk Kenó");
+    WriteFile(folder / "keno.old", NumberedLines(5003));
+    const FileHandle writer = OpenShared(folder / "keno.old", GENERIC_READ | GENERIC_WRITE,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_NE(writer.handle, INVALID_HANDLE_VALUE);
+    RowList rows;
+    const CheckOutcome outcome = RunCheck(folder.path(), rows, kHungarianDayLabels);
+    EXPECT_TRUE(outcome.draw_file_opened);
+    EXPECT_EQ(rows.Count(), 3);
+    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "5003   2011-08-27  Szo\r\n");
+}
+
+TEST(WindowsDrawFile, AFolderNamedLikeItIsAFailedOpen) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "keno.old");
+    FileSource source;
+    EXPECT_FALSE(source.Open(folder / "keno.old"));
+    EXPECT_TRUE(source.NextChunk().empty());
+}
+
+}  // namespace
+}  // namespace drawchk
