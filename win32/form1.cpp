@@ -1,0 +1,265 @@
+#include "form1.h"
+
+#include <windowsx.h>
+
+#include <string>
+#include <utility>
+
+#include "layout.h"
+#include "start_up.h"
+
+namespace drawchk::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"Drawchk.Form1";
+constexpr int kList1Id = 101;
+constexpr int kCommand3D2Id = 102;
+constexpr int kCommand3D3Id = 103;
+constexpr int kIconId = 1;
+constexpr COLORREF kBackground = RGB(224, 224, 224);
+constexpr COLORREF kCheckCaption = RGB(0, 128, 0);
+constexpr COLORREF kEndCaption = RGB(255, 0, 0);
+// Rows are written in the Windows-1250 code page, whatever the system's own.
+constexpr UINT kRowCodePage = 1250;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kExStyle = 0;
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC window_proc) {
+    // Lives as long as the class, which is as long as the program.
+    static const UniqueBrush background(CreateSolidBrush(kBackground));
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.lpfnWndProc = window_proc;
+    window_class.hInstance = instance;
+    window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    window_class.hbrBackground = background.get();
+    window_class.lpszClassName = kClassName;
+    window_class.hIcon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                   GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
+    window_class.hIconSm = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    RegisterClassExW(&window_class);
+}
+
+HWND MakeControl(HWND parent, HINSTANCE instance, const wchar_t* kind, const wchar_t* caption,
+                 DWORD style, DWORD ex_style, int id) {
+    return CreateWindowExW(ex_style, kind, caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 0,
+                           0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           instance, nullptr);
+}
+
+std::wstring FromRowCodePage(std::string_view text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    const int length = MultiByteToWideChar(kRowCodePage, 0, text.data(), size, wide.data(), size);
+    wide.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+    return wide;
+}
+
+void MoveTo(HWND control, const RECT& place) {
+    MoveWindow(control, place.left, place.top, place.right - place.left, place.bottom - place.top,
+               TRUE);
+}
+
+}  // namespace
+
+Form1::Form1(HINSTANCE instance, std::optional<std::filesystem::path> program_folder)
+    : instance_(instance), program_folder_(std::move(program_folder)) {
+    RegisterWindowClass(instance, &Form1::WindowProc);
+    const UINT dpi = SystemDpi();
+    const RECT client = ToPixels(kClientArea, dpi);
+    const RECT frame = WindowRectForClient(client, kStyle, kExStyle, dpi);
+    CreateWindowExW(kExStyle, kClassName, L"Drawchk.", kStyle, frame.left, frame.top,
+                    frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
+                    this);
+    if (window_ != nullptr) Form_Load();
+}
+
+int Form1::Run(int show_command) {
+    if (window_ == nullptr) return 1;
+    ShowWindow(window_, show_command);
+    UpdateWindow(window_);
+    SetFocus(Command3D2);
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Tab, Space and Enter move between and press the controls as in a dialog.
+        if (IsDialogMessageW(window_, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+        form->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (form == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+    return form->HandleMessage(message, wparam, lparam);
+}
+
+LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_CREATE:
+            OnCreate();
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wparam));
+            return 0;
+        case WM_DRAWITEM:
+            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+            return TRUE;
+        case WM_ACTIVATE:
+            OnActivate(LOWORD(wparam) != WA_INACTIVE);
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(window_, message, wparam, lparam);
+    }
+}
+
+void Form1::OnCreate() {
+    // Created in tab order: "Ellenőrzés", the list, "Vége".
+    Command3D2 = MakeControl(window_, instance_, L"BUTTON", L"Ellen\u0151rz\u00e9s", BS_OWNERDRAW,
+                             0, kCommand3D2Id);
+    // A virtual list: it asks for each row as it paints, so a full list costs no more to fill
+    // than an empty one.
+    List1 = MakeControl(
+        window_, instance_, L"LISTBOX", nullptr,
+        WS_VSCROLL | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
+        WS_EX_CLIENTEDGE, kList1Id);
+    Command3D3 =
+        MakeControl(window_, instance_, L"BUTTON", L"V\u00e9ge", BS_OWNERDRAW, 0, kCommand3D3Id);
+    LayOut(WindowDpi(window_));
+}
+
+void Form1::OnCommand(int id) {
+    switch (id) {
+        case kCommand3D2Id:
+            Command3D2_Click();
+            break;
+        case kCommand3D3Id:
+            Command3D3_Click();
+            break;
+        case IDOK: {
+            // Enter: the window has no default button, so Enter presses the focused one.
+            const HWND focus = GetFocus();
+            if (focus == Command3D2 || focus == Command3D3) SendMessageW(focus, BM_CLICK, 0, 0);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void Form1::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.hwndItem == List1) DrawRow(item);
+    if (item.hwndItem == Command3D2) DrawButton(item, kCheckCaption);
+    if (item.hwndItem == Command3D3) DrawButton(item, kEndCaption);
+}
+
+void Form1::OnActivate(bool active) {
+    // A plain window forgets its focused control when another window takes the focus.
+    if (!active) {
+        focus_ = GetFocus();
+    } else if (focus_ != nullptr && IsChild(window_, focus_)) {
+        SetFocus(focus_);
+    }
+}
+
+void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    LayOut(dpi);
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::Form_Load() {
+    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    DayLabels = kHungarianDayLabels;
+    if (!program_folder_) Command3D2_Click();
+}
+
+void Form1::Command3D2_Click() {
+    // The window shows no failure: an empty list or a stale result file is the sign of one.
+    RunWindowCheck(program_folder_, rows_, DayLabels);
+    SendMessageW(List1, LB_SETCOUNT, static_cast<WPARAM>(rows_.Count()), 0);
+    SendMessageW(List1, LB_SETTOPINDEX, static_cast<WPARAM>(rows_.FirstVisible()), 0);
+    InvalidateRect(List1, nullptr, TRUE);
+}
+
+void Form1::Command3D3_Click() { DestroyWindow(window_); }
+
+void Form1::LayOut(UINT dpi) {
+    LOGFONTW description{};
+    description.lfHeight = FontHeight(dpi);
+    description.lfWeight = FW_BOLD;
+    description.lfCharSet = EASTEUROPE_CHARSET;
+    description.lfQuality = DEFAULT_QUALITY;
+    // Windows puts its closest font in place of this one where it is missing.
+    lstrcpynW(description.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
+    UniqueFont font(CreateFontIndirectW(&description));
+    for (const HWND control : {List1, Command3D2, Command3D3}) {
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    }
+    font_ = std::move(font);
+
+    // Fifteen whole rows: the list is cut to them plus its border.
+    const int row_height = RowHeight(dpi);
+    SendMessageW(List1, LB_SETITEMHEIGHT, 0, row_height);
+    RECT list = ToPixels(kList1, dpi);
+    MoveTo(List1, list);
+    RECT inside{};
+    GetClientRect(List1, &inside);
+    list.bottom += drawchk::kVisibleRows * row_height - inside.bottom;
+    MoveTo(List1, list);
+    MoveTo(Command3D2, ToPixels(kCommand3D2, dpi));
+    MoveTo(Command3D3, ToPixels(kCommand3D3, dpi));
+}
+
+void Form1::DrawRow(const DRAWITEMSTRUCT& item) const {
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    if (item.itemID != static_cast<UINT>(-1)) {
+        const std::wstring text = FromRowCodePage(rows_.Text(static_cast<int>(item.itemID)));
+        SetBkColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+        SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        const HGDIOBJ old_font = SelectObject(item.hDC, font_.get());
+        ExtTextOutW(item.hDC, item.rcItem.left + 2, item.rcItem.top, ETO_OPAQUE | ETO_CLIPPED,
+                    &item.rcItem, text.c_str(), static_cast<UINT>(text.size()), nullptr);
+        SelectObject(item.hDC, old_font);
+    }
+    if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);
+}
+
+void Form1::DrawButton(const DRAWITEMSTRUCT& item, COLORREF caption_colour) const {
+    const bool pushed = (item.itemState & ODS_SELECTED) != 0;
+    RECT face = item.rcItem;
+    DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+    wchar_t caption[32] = {};
+    GetWindowTextW(item.hwndItem, caption, static_cast<int>(std::size(caption)));
+    RECT text_place = item.rcItem;
+    // A pushed button's caption moves with its face.
+    if (pushed) OffsetRect(&text_place, 1, 1);
+    const HGDIOBJ old_font = SelectObject(item.hDC, font_.get());
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, caption_colour);
+    DrawTextW(item.hDC, caption, -1, &text_place, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(item.hDC, old_font);
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        RECT focus = item.rcItem;
+        InflateRect(&focus, -4, -4);
+        DrawFocusRect(item.hDC, &focus);
+    }
+}
+
+}  // namespace drawchk::win32

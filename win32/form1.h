@@ -1,0 +1,61 @@
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <optional>
+
+#include "draw_calendar.h"
+#include "handles.h"
+#include "row_list.h"
+
+namespace drawchk::win32 {
+
+// The program's window: the list of dated draws and the two buttons under it.
+class Form1 {
+  public:
+    // Creates the window, still hidden; where `program_folder` is not known, the list says so
+    // instead of checking.
+    Form1(HINSTANCE instance, std::optional<std::filesystem::path> program_folder);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    // Shows the window and runs it until it is closed; returns the program's exit status.
+    int Run(int show_command);
+
+  private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
+    void OnCreate();
+    void OnCommand(int id);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
+    void OnActivate(bool active);
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
+
+    // Sets the window up before it is first shown.
+    void Form_Load();
+    // "Ellenőrzés": runs the check into the list and rewrites the result file.
+    void Command3D2_Click();
+    // "Vége": ends the program.
+    void Command3D3_Click();
+
+    // Font, controls and row height for `dpi`; the window's own size is the caller's.
+    void LayOut(UINT dpi);
+    void DrawRow(const DRAWITEMSTRUCT& item) const;
+    void DrawButton(const DRAWITEMSTRUCT& item, COLORREF caption_colour) const;
+
+    HINSTANCE instance_;
+    std::optional<std::filesystem::path> program_folder_;
+    drawchk::WeekdayLabels DayLabels;
+    drawchk::RowList rows_;
+    UniqueFont font_;
+    HWND window_ = nullptr;
+    HWND List1 = nullptr;
+    HWND Command3D2 = nullptr;
+    HWND Command3D3 = nullptr;
+    // The control that had the focus when the window was last deactivated.
+    HWND focus_ = nullptr;
+};
+
+}  // namespace drawchk::win32

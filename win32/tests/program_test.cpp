@@ -1,0 +1,201 @@
+// Runs the built drawchk.exe as a user or the Task Scheduler would, in a program folder of its
+// own, under Wine on the build machine.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "sample_draws.h"
+#include "temp_folder.h"
+
+namespace drawchk {
+namespace {
+
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
+
+struct ProgramRun {
+    bool exited = false;  // false: still running at the deadline, then ended
+    DWORD status = 0;
+    bool window_seen = false;  // a window titled "Drawchk." belonged to the program
+};
+
+struct WindowSearch {
+    DWORD process_id;
+    bool found;
+};
+
+BOOL CALLBACK FindDrawchkWindow(HWND window, LPARAM search_address) {
+    auto& search = *reinterpret_cast<WindowSearch*>(search_address);
+    DWORD process_id = 0;
+    GetWindowThreadProcessId(window, &process_id);
+    wchar_t title[16] = {};
+    GetWindowTextW(window, title, 16);
+    if (process_id == search.process_id && std::wstring_view(title) == L"Drawchk.") {
+        search.found = true;
+    }
+    return !search.found;
+}
+
+// Starts `program` with the raw argument text after its quoted name, as Explorer or the Task
+// Scheduler would, and ends it at the deadline, or once its window has stood for a while.
+ProgramRun RunProgram(const std::filesystem::path& program, std::wstring_view arguments,
+                      std::chrono::milliseconds deadline = std::chrono::seconds(30)) {
+    constexpr auto kWindowStands = std::chrono::milliseconds(500);
+    std::wstring command_line = L"\"" + program.wstring() + L"\" " + std::wstring(arguments);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ProgramRun run;
+    if (!CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        ADD_FAILURE() << "cannot start " << program << ": error " << GetLastError();
+        return run;
+    }
+    auto stop_at = std::chrono::steady_clock::now() + deadline;
+    while (WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT) {
+        if (!run.window_seen) {
+            WindowSearch search{process.dwProcessId, false};
+            EnumWindows(&FindDrawchkWindow, reinterpret_cast<LPARAM>(&search));
+            run.window_seen = search.found;
+            if (run.window_seen) stop_at = std::chrono::steady_clock::now() + kWindowStands;
+        }
+        if (std::chrono::steady_clock::now() > stop_at) {
+            TerminateProcess(process.hProcess, 255);
+            WaitForSingleObject(process.hProcess, INFINITE);
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+            return run;
+        }
+    }
+    run.exited = true;
+    GetExitCodeProcess(process.hProcess, &run.status);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return run;
+}
+
+// A program folder holding a copy of drawchk.exe and nothing else.
+class ProgramCopy {
+  public:
+    explicit ProgramCopy(std::string_view name = "drawchk") : folder_(name) {
+        std::filesystem::copy_file(DRAWCHK_EXE, program());
+    }
+    std::filesystem::path operator/(std::string_view name) const { return folder_ / name; }
+    std::filesystem::path program() const { return folder_ / "drawchk.exe"; }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+  private:
+    TempFolder folder_;
+};
+
+const std::string kEarlier = "earlier result\r\n";
+
+struct BatchCase {
+    const char* name;
+    const char* folder;
+    const wchar_t* arguments;
+    std::optional<std::string> draws;  // none: no draw file
+    DWORD status;
+    std::string result;
+};
+
+void PrintTo(const BatchCase& c, std::ostream* out) { *out << c.name; }
+
+class Batch : public ::testing::TestWithParam<BatchCase> {};
+
+TEST_P(Batch, WritesTheResultAndExitsWithItsStatus) {
+    const BatchCase& c = GetParam();
+    ProgramCopy folder(c.folder);
+    WriteFile(folder / "Drawchk.txt", kEarlier);
+    if (c.draws) WriteFile(folder / "keno.old", *c.draws);
+    const ProgramRun run = RunProgram(folder.program(), c.arguments);
+    EXPECT_TRUE(run.exited);
+    EXPECT_FALSE(run.window_seen);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), c.result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, Batch,
+    ::testing::Values(BatchCase{"SampleFile", "drawchk", L"Frissit", SampleDraws(1, 10113), 0,
+                                "10113   2025-08-29  P\r\n"},
+                      BatchCase{"FolderWithBlanksAndHungarianLetters", "Kenó programok Győző",
+                                L"Frissit", SampleDraws(1, 5001), 0, "5001   2011-08-25  Cs\r\n"},
+                      BatchCase{"LeadingBlanksAndTabs", "drawchk", L" \t Frissit",
+                                SampleDraws(1, 5001), 0, "5001   2011-08-25  Cs\r\n"},
+                      BatchCase{"MissingDrawFile", "drawchk", L"Frissit", std::nullopt, 1, "\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BatchResultFile, ReadOnlyHiddenAndSystemIsReplacedWithAPlainOne) {
+    ProgramCopy folder;
+    WriteFile(folder / "keno.old", SampleDraws(1, 5001));
+    WriteFile(folder / "Drawchk.txt", kEarlier);
+    const auto result = folder / "Drawchk.txt";
+    ASSERT_TRUE(SetFileAttributesW(
+        result.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    const ProgramRun run = RunProgram(folder.program(), L"Frissit");
+    EXPECT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 0u);
+    EXPECT_EQ(ReadFile(result), "5001   2011-08-25  Cs\r\n");
+    EXPECT_EQ(GetFileAttributesW(result.c_str()) &
+                  (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
+              0u);
+}
+
+TEST(BatchResultFile, HeldOpenByAnotherProgramStaysWholeAndTheStatusSaysSo) {
+    ProgramCopy folder;
+    WriteFile(folder / "keno.old", SampleDraws(1, 5001));
+    WriteFile(folder / "Drawchk.txt", kEarlier);
+    const auto result = folder / "Drawchk.txt";
+    const HANDLE held = CreateFileW(result.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const ProgramRun run = RunProgram(folder.program(), L"Frissit");
+    CloseHandle(held);
+    EXPECT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 2u);
+    EXPECT_EQ(ReadFile(result), kEarlier);
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"Drawchk.txt", "drawchk.exe", "keno.old"}));
+}
+
+TEST(BatchDrawFile, AFolderNamedKenoOldIsAFailedOpen) {
+    ProgramCopy folder;
+    std::filesystem::create_directory(folder / "keno.old");
+    WriteFile(folder / "Drawchk.txt", kEarlier);
+    const ProgramRun run = RunProgram(folder.program(), L"Frissit");
+    EXPECT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 1u);
+    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "\r\n");
+}
+
+// Needs a display: any other command line opens the window, which waits for the user.
+class WindowStart : public ::testing::TestWithParam<const wchar_t*> {};
+
+TEST_P(WindowStart, OpensTheWindowAndWritesNothing) {
+    ProgramCopy folder;
+    WriteFile(folder / "keno.old", SampleDraws(1, 5010));
+    const ProgramRun run = RunProgram(folder.program(), GetParam(), std::chrono::seconds(20));
+    EXPECT_FALSE(run.exited) << "ended with status " << run.status;
+    EXPECT_TRUE(run.window_seen);
+    EXPECT_FALSE(std::filesystem::exists(folder / "Drawchk.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Spellings, WindowStart,
+                         ::testing::Values(L"", L"frissit", L"FRISSIT", L"Frissit x", L"Frissit ",
+                                           L"\"Frissit\""));
+
+}  // namespace
+}  // namespace drawchk
