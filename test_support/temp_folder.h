@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace drawchk::testing {
 
@@ -24,6 +25,9 @@ class TempFolder {
 
 void WriteFile(const std::filesystem::path& path, std::string_view bytes);
 std::string ReadFile(const std::filesystem::path& path);
+
+// The names in `folder`, sorted, so a test can see that nothing was left behind.
+std::vector<std::string> NamesIn(const std::filesystem::path& folder);
 
 // `count` lines "1", "2", ... with CR LF ends: a history of the right length, say.
 std::string NumberedLines(int count);

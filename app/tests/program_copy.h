@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -35,15 +34,7 @@ class ProgramCopy {
         return RunProgram(program(), std::move(options));
     }
 
-    // The names in the folder, so a test can see that nothing was left behind.
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path())) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> Names() const { return NamesIn(path()); }
 
   private:
     TempFolder folder_;

@@ -88,14 +88,7 @@ class ProgramCopy {
     }
     std::filesystem::path operator/(std::string_view name) const { return folder_ / name; }
     std::filesystem::path program() const { return folder_ / "drawchk.exe"; }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> Names() const { return testing::NamesIn(folder_.path()); }
 
   private:
     TempFolder folder_;
