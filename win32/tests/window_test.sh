@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program's window under Wine, driven through the X display as a user would:
 # it opens titled "Drawchk." in the topmost band with its designed client size, Space on the
-# focused "Ellenőrzés" writes the result, and Tab, Tab, Space on "Vége" ends the program.
+# focused "Ellenőrzés" writes the result and so does Enter, and Tab, Tab, Space on "Vége" ends
+# the program.
 # Usage: window_test.sh DRAWCHK_EXE MAKE_SAMPLE_DRAWS_EXE WINE [SCREENSHOT]
 #        (run through wine_session.sh, which sets DISPLAY; WINEPREFIX set)
 set -euo pipefail
@@ -34,13 +35,16 @@ size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } EN
 [ "$size" = 203x306 ] || fail "client area is $size, not 203x306"
 
 xdotool windowfocus --sync "$window"
-xdotool key --window "$window" space
-for _ in $(seq 100); do
-    [ -s "$folder/Drawchk.txt" ] && break
-    sleep 0.1
+for key in space Return; do
+    rm -f "$folder/Drawchk.txt"
+    xdotool key --window "$window" "$key"
+    for _ in $(seq 100); do
+        [ -s "$folder/Drawchk.txt" ] && break
+        sleep 0.1
+    done
+    printf '10113   2025-08-29  P\r\n' | cmp -s - "$folder/Drawchk.txt" ||
+        fail "$key on Ellenőrzés did not write the newest row: $(od -c "$folder/Drawchk.txt" 2>&1 | head -3)"
 done
-printf '10113   2025-08-29  P\r\n' | cmp -s - "$folder/Drawchk.txt" ||
-    fail "Space on Ellenőrzés did not write the newest row: $(od -c "$folder/Drawchk.txt" 2>&1 | head -3)"
 
 if [ -n "$screenshot" ]; then
     sleep 0.5
