@@ -58,6 +58,7 @@ ProgramRun RunProgram(const std::filesystem::path& program, std::wstring_view ar
         return run;
     }
     auto stop_at = std::chrono::steady_clock::now() + deadline;
+    run.exited = true;
     while (WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT) {
         if (!run.window_seen) {
             WindowSearch search{process.dwProcessId, false};
@@ -68,13 +69,11 @@ ProgramRun RunProgram(const std::filesystem::path& program, std::wstring_view ar
         if (std::chrono::steady_clock::now() > stop_at) {
             TerminateProcess(process.hProcess, 255);
             WaitForSingleObject(process.hProcess, INFINITE);
-            CloseHandle(process.hThread);
-            CloseHandle(process.hProcess);
-            return run;
+            run.exited = false;
+            break;
         }
     }
-    run.exited = true;
-    GetExitCodeProcess(process.hProcess, &run.status);
+    if (run.exited) GetExitCodeProcess(process.hProcess, &run.status);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return run;
