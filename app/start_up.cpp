@@ -4,7 +4,7 @@ namespace drawchk {
 
 int BatchExitStatus(const CheckOutcome& outcome) {
     if (!outcome.result_written) return kBatchResultNotWritten;
-    if (!outcome.draw_file_opened) return kBatchNoDrawFile;
+    if (outcome.draw_file != DrawFile::kRead) return kBatchNoDrawFile;
     return kBatchDone;
 }
 

@@ -25,6 +25,9 @@ class MemorySource : public ByteSource {
     std::span<const char> bytes_;
 };
 
+// How an open of a file for reading ended.
+enum class FileOpen { kOpened, kMissing, kUnreadable };
+
 // Reads a file in fixed-size chunks, so memory stays small whatever the file holds.
 class FileSource : public ByteSource {
   public:
@@ -37,16 +40,19 @@ class FileSource : public ByteSource {
 
     // Only a regular file opens: a directory, FIFO or device would fail or block a read.
     // The file stays open to other readers and to the program that writes it.
-    bool Open(const std::filesystem::path& path);
+    FileOpen Open(const std::filesystem::path& path);
     // Harmless on a source that never opened.
     void Close();
+    // Empty at the end of the file and after a failed read, which ReadFailed tells apart.
     std::span<const char> NextChunk() override;
+    bool ReadFailed() const { return read_failed_; }
 
   private:
     // A file descriptor or a Windows handle; both systems spell "none" as -1.
     static constexpr std::intptr_t kNoFile = -1;
 
     std::intptr_t file_ = kNoFile;
+    bool read_failed_ = false;
     std::unique_ptr<char[]> buffer_;
 };
 

@@ -9,10 +9,6 @@ namespace {
 
 using std::chrono::year_month_day;
 
-bool IsRestDayDraw(std::int64_t value) {
-    return std::find(kRestDayDraws.begin(), kRestDayDraws.end(), value) != kRestDayDraws.end();
-}
-
 // Writes `value` as `width` digits, the leading ones zero.
 char* PutDigits(char* out, unsigned value, int width) {
     for (int i = width - 1; i >= 0; --i) {
@@ -59,9 +55,11 @@ void DrawCalendar::NextDay() {
     StartMonth((previous_date_.year() / previous_date_.month() + months{1}) / day{1});
 }
 
-void DrawCalendar::NextRow(std::string_view item, const WeekdayLabels& labels, std::string& row) {
+std::int64_t DrawCalendar::NextRow(std::string_view item, const WeekdayLabels& labels,
+                                   std::string& row) {
     const std::string_view number_text = DrawNumberText(item);
-    if (IsRestDayDraw(DrawNumberValue(number_text))) NextDay();
+    const std::int64_t draw = DrawNumberValue(number_text);
+    if (rest_days_.Contains(draw)) NextDay();
     NextDay();
 
     const std::string& label = labels[weekday_index_];
@@ -73,6 +71,7 @@ void DrawCalendar::NextRow(std::string_view item, const WeekdayLabels& labels, s
     out = std::copy(date_text_.begin(), date_text_.end(), out);
     out = std::fill_n(out, 2, ' ');
     std::copy(label.begin(), label.end(), out);
+    return draw;
 }
 
 }  // namespace drawchk

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "rest_days.h"
+
 namespace drawchk {
 
 // Weekday labels, Monday first.
@@ -14,9 +16,6 @@ using WeekdayLabels = std::array<std::string, 7>;
 // The labels the program shows: hétfő, kedd, szerda, csütörtök, péntek, szombat, vasárnap.
 inline const WeekdayLabels kHungarianDayLabels = {"H", "K", "Sze", "Cs", "P", "Szo", "V"};
 
-// Draws held two days after the draw before them, with a day without a draw between.
-inline constexpr std::array<std::int64_t, 6> kRestDayDraws = {5489, 7679, 8043, 9139, 9502, 9867};
-
 // Dates the draws after the history: one day per record, and one more before a rest-day draw.
 class DrawCalendar {
   public:
@@ -24,15 +23,16 @@ class DrawCalendar {
     static constexpr std::chrono::year_month_day kFirstPreviousDate{
         std::chrono::year{2011}, std::chrono::August, std::chrono::day{24}};
 
-    DrawCalendar() { StartWalk(); }
+    // `rest_days` must outlive the calendar.
+    explicit DrawCalendar(const RestDays& rest_days) : rest_days_(rest_days) { StartWalk(); }
 
     void StartWalk();
 
     // Dates the next record and writes its row into `row`: number text, three blanks, date
     // text, two blanks, weekday label. A line end inside the number text (a quoted item may
     // hold one) is shown as a blank, so a row is always one line. `row` is reused so that a
-    // long walk allocates nothing.
-    void NextRow(std::string_view item, const WeekdayLabels& labels, std::string& row);
+    // long walk allocates nothing. Returns the record's draw number.
+    std::int64_t NextRow(std::string_view item, const WeekdayLabels& labels, std::string& row);
 
   private:
     // The walk moves a day at a time, so it keeps the calendar fields and the weekday
@@ -41,6 +41,7 @@ class DrawCalendar {
     // Moves the walk to `date`, the first of a month or the start.
     void StartMonth(std::chrono::year_month_day date);
 
+    const RestDays& rest_days_;
     std::chrono::year_month_day previous_date_;
     std::chrono::day last_day_;         // of previous_date_'s month
     unsigned weekday_index_ = 0;        // Monday is 0

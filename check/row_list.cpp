@@ -5,13 +5,15 @@ namespace drawchk {
 void RowList::Clear() {
     text_.clear();
     ends_.clear();
+    out_of_place_.clear();
     first_visible_ = 0;
 }
 
-bool RowList::Append(std::string_view text) {
+bool RowList::Append(std::string_view text, bool out_of_place) {
     if (Count() >= kMaxRows) return false;
     text_.append(text);
     ends_.push_back(text_.size());
+    out_of_place_.push_back(out_of_place);
     return true;
 }
 
@@ -19,6 +21,10 @@ std::string_view RowList::Text(int row) const {
     if (row < 0 || row >= Count()) return {};
     const std::size_t begin = row == 0 ? 0 : ends_[row - 1];
     return std::string_view(text_).substr(begin, ends_[row] - begin);
+}
+
+bool RowList::OutOfPlace(int row) const {
+    return row >= 0 && row < Count() && out_of_place_[static_cast<std::size_t>(row)];
 }
 
 void RowList::SetFirstVisible(int row) {

@@ -15,11 +15,14 @@ class RowList {
     static constexpr int kMaxRows = 32767;
 
     void Clear();
-    // Returns false, and changes nothing, when the list is full.
-    bool Append(std::string_view text);
+    // Returns false, and changes nothing, when the list is full. `out_of_place`: the row's
+    // draw is not the one its place in the list stands for, so its date cannot be right.
+    bool Append(std::string_view text, bool out_of_place = false);
     int Count() const { return static_cast<int>(ends_.size()); }
     // The text of row `row`, counting from 0; empty for a row outside the list.
     std::string_view Text(int row) const;
+    // Whether row `row` was appended out of place; false for a row outside the list.
+    bool OutOfPlace(int row) const;
 
     int FirstVisible() const { return first_visible_; }
     // A negative row leaves the first visible row as it is.
@@ -28,6 +31,7 @@ class RowList {
   private:
     std::string text_;
     std::vector<std::size_t> ends_;
+    std::vector<bool> out_of_place_;
     int first_visible_ = 0;
 };
 

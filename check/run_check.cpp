@@ -7,30 +7,40 @@
 
 namespace drawchk {
 
-void DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels, int history) {
+void DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
+               const RestDays& rest_days, int history) {
     DrawReader reader(source);
     // Failed reads count like good ones, so a short file does not stop the count.
     for (int i = 0; i < history; ++i) reader.SkipItem();
     rows.Clear();
-    DrawCalendar calendar;
+    DrawCalendar calendar(rest_days);
     bool failed = false;
     std::string_view item;
     std::string row;
     while (true) {
         if (!reader.ReadItem(item)) failed = true;
         if (failed) break;
-        calendar.NextRow(item, labels, row);
-        if (!rows.Append(row)) failed = true;
+        const std::int64_t draw = calendar.NextRow(item, labels, row);
+        const std::int64_t draw_of_place = std::int64_t{history} + 1 + rows.Count();
+        if (!rows.Append(row, draw != draw_of_place)) failed = true;
     }
 }
 
 CheckOutcome RunCheck(const std::filesystem::path& program_folder, RowList& rows,
                       const WeekdayLabels& labels) {
     CheckOutcome outcome;
+    // Read anew at every check, so an edit of the list counts at the next one.
+    RestDays rest_days;
+    rest_days.AddListedIn(program_folder / kRestDayFileName);
     {
         FileSource draw_file;
-        outcome.draw_file_opened = draw_file.Open(program_folder / kDrawFileName);
-        DateDraws(draw_file, rows, labels);
+        const FileOpen opened = draw_file.Open(program_folder / kDrawFileName);
+        outcome.draw_file = opened == FileOpen::kOpened    ? DrawFile::kRead
+                            : opened == FileOpen::kMissing ? DrawFile::kMissing
+                                                           : DrawFile::kUnreadable;
+        DateDraws(draw_file, rows, labels, rest_days);
+        // The rows up to a failed read stay, but the file was not read to its end.
+        if (draw_file.ReadFailed()) outcome.draw_file = DrawFile::kUnreadable;
     }  // The draw file is closed before the result file is opened.
     rows.SetFirstVisible(rows.Count() - kVisibleRows);
     // An empty list gives an empty line, so the result file still holds exactly one line.

@@ -4,6 +4,7 @@
 
 #include "byte_source.h"
 #include "draw_calendar.h"
+#include "rest_days.h"
 #include "row_list.h"
 
 namespace drawchk {
@@ -16,20 +17,27 @@ inline constexpr int kVisibleRows = 15;
 inline const std::filesystem::path kDrawFileName = "keno.old";
 inline const std::filesystem::path kResultFileName = "Drawchk.txt";
 
-// What a check managed; the window ignores it, batch mode turns it into its exit status.
+// What became of the draw file: read to its end, not there, or there but not readable (it
+// did not open, or a read failed part-way).
+enum class DrawFile { kRead, kMissing, kUnreadable };
+
+// What a check managed: batch mode turns it into its exit status, a window into the hint it
+// shows in an empty list.
 struct CheckOutcome {
-    bool draw_file_opened = false;
+    DrawFile draw_file = DrawFile::kMissing;
     bool result_written = false;
 };
 
 // Reads past `history` items, then dates every further item into `rows`, which it clears
-// first. A failed step is skipped and remembered: the walk ends at the first failed read,
-// or at the read after a row that did not fit in the list.
+// first. A row whose draw number is not the one its place stands for (draw `history` + 1 for
+// the first row, and so on) is marked out of place. A failed step is skipped and remembered:
+// the walk ends at the first failed read, or at the read after a row that did not fit.
 void DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
-               int history = kHistoryItems);
+               const RestDays& rest_days = RestDays(), int history = kHistoryItems);
 
-// The whole check: dates the draw file in `program_folder` into `rows`, scrolls them so the
-// newest are in view and writes the last row to the result file beside the draw file.
+// The whole check: dates the draw file in `program_folder` into `rows`, with the rest days
+// the program knows and those listed beside the draw file, scrolls the rows so the newest
+// are in view and writes the last row to the result file beside the draw file.
 CheckOutcome RunCheck(const std::filesystem::path& program_folder, RowList& rows,
                       const WeekdayLabels& labels);
 

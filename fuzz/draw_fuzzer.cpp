@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const char> bytes(reinterpret_cast<const char*>(data), size);
     RowList rows;
     drawchk::MemorySource whole(bytes);
-    drawchk::DateDraws(whole, rows, drawchk::kHungarianDayLabels, 0);
+    drawchk::DateDraws(whole, rows, drawchk::kHungarianDayLabels, {}, 0);
     Require(rows.Count() <= RowList::kMaxRows);
     std::string_view previous_date;
     for (int i = 0; i < rows.Count(); ++i) {
@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RowList again;
     const std::size_t piece = size == 0 ? 1 : 1 + data[0] % 7;
     drawchk::testing::ChunkedSource pieces(bytes, piece);
-    drawchk::DateDraws(pieces, again, drawchk::kHungarianDayLabels, 0);
+    drawchk::DateDraws(pieces, again, drawchk::kHungarianDayLabels, {}, 0);
     Require(SameRows(rows, again));
     return 0;
 }

@@ -56,10 +56,10 @@ TEST(PosixCommandLine, JoinsTheArgumentsAndDropsLeadingBlanks) {
 }
 
 TEST(BatchStatus, AMissingResultOutweighsAMissingDrawFile) {
-    EXPECT_EQ(BatchExitStatus({.draw_file_opened = true, .result_written = true}), kBatchDone);
-    EXPECT_EQ(BatchExitStatus({.draw_file_opened = false, .result_written = true}),
+    EXPECT_EQ(BatchExitStatus({.draw_file = DrawFile::kRead, .result_written = true}), kBatchDone);
+    EXPECT_EQ(BatchExitStatus({.draw_file = DrawFile::kMissing, .result_written = true}),
               kBatchNoDrawFile);
-    EXPECT_EQ(BatchExitStatus({.draw_file_opened = false, .result_written = false}),
+    EXPECT_EQ(BatchExitStatus({.draw_file = DrawFile::kMissing, .result_written = false}),
               kBatchResultNotWritten);
     EXPECT_EQ(RunBatch(std::nullopt), kBatchResultNotWritten);
 }

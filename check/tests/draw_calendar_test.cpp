@@ -14,7 +14,8 @@ namespace {
 // Rows of a walk over the given items, in order.
 std::vector<std::string> Walk(const std::vector<std::string>& items,
                               const WeekdayLabels& labels = kHungarianDayLabels) {
-    DrawCalendar calendar;
+    const RestDays rest_days;
+    DrawCalendar calendar(rest_days);
     std::vector<std::string> rows;
     std::string row;
     for (const std::string& item : items) {
@@ -55,7 +56,8 @@ TEST(DrawCalendar, UsesTheLabelsItIsGiven) {
 }
 
 TEST(DrawCalendar, StartingAgainGivesTheSameDates) {
-    DrawCalendar calendar;
+    const RestDays rest_days;
+    DrawCalendar calendar(rest_days);
     std::string first;
     std::string again;
     calendar.NextRow("5489", kHungarianDayLabels, first);

@@ -85,7 +85,7 @@ TEST(DrawReader, ReadsAFileAcrossChunksAsItDoesMemory) {
     const std::string bytes = testing::NumberedLines(40000) + "\"a,\r\nb\" x,y";
     testing::WriteFile(folder / "draws", bytes);
     FileSource file;
-    ASSERT_TRUE(file.Open(folder / "draws"));
+    ASSERT_EQ(file.Open(folder / "draws"), FileOpen::kOpened);
     MemorySource memory(bytes);
     EXPECT_EQ(ReadAll(file), ReadAll(memory));
 }

@@ -29,7 +29,7 @@ class RunCheckTest : public ::testing::Test {
 TEST_F(RunCheckTest, DatesEveryDrawAfterTheHistoryAndWritesTheNewest) {
     WriteFile(folder_ / "keno.old", SampleDraws(1, 10113));
     const CheckOutcome outcome = Check();
-    EXPECT_TRUE(outcome.draw_file_opened);
+    EXPECT_EQ(outcome.draw_file, DrawFile::kRead);
     EXPECT_TRUE(outcome.result_written);
     ASSERT_EQ(rows_.Count(), 5113);
     EXPECT_EQ(rows_.Text(0), "5001   2011-08-25  Cs");
@@ -68,7 +68,7 @@ TEST_F(RunCheckTest, NoDrawAfterTheHistoryGivesAnEmptyListAndAnEmptyLine) {
         if (draws) WriteFile(folder_ / "keno.old", *draws);
         rows_.Append("left from before");
         const CheckOutcome outcome = Check();
-        EXPECT_EQ(outcome.draw_file_opened, draws.has_value());
+        EXPECT_EQ(outcome.draw_file, draws ? DrawFile::kRead : DrawFile::kMissing);
         EXPECT_TRUE(outcome.result_written);
         EXPECT_EQ(rows_.Count(), 0);
         EXPECT_EQ(Result(), "\r\n");
@@ -93,6 +93,40 @@ TEST_F(RunCheckTest, LineEndsInAQuotedNumberAreBlanksSoTheResultIsOneLine) {
     Check();
     EXPECT_EQ(rows_.Text(0), "1  3   2011-08-25  Cs");
     EXPECT_EQ(Result(), "5 6    2011-08-26  P\r\n");
+}
+
+TEST_F(RunCheckTest, ListedRestDayMovesEveryLaterRowAndCountsOnce) {
+    WriteFile(folder_ / "keno.old", SampleDraws(1, 10113));
+    // A day without a draw before 10100, listed twice beside one the program knows.
+    WriteFile(folder_ / "szunnapok.txt", "10100\r\n10100\r\n5489\r\n");
+    Check();
+    EXPECT_EQ(rows_.Text(10099 - 5001), "10099   2025-08-15  P");
+    EXPECT_EQ(rows_.Text(10100 - 5001), "10100   2025-08-17  V");
+    EXPECT_EQ(Result(), "10113   2025-08-30  Szo\r\n");
+    // An edit counts at the next check.
+    std::filesystem::remove(folder_ / "szunnapok.txt");
+    Check();
+    EXPECT_EQ(Result(), "10113   2025-08-29  P\r\n");
+}
+
+// Marks, one per row: 'x' for a row whose draw is not the one of its place, '.' otherwise.
+std::string Marks(const std::string& draws) {
+    MemorySource source(draws);
+    RowList rows;
+    DateDraws(source, rows, kHungarianDayLabels, RestDays(), 2);
+    std::string marks;
+    for (int i = 0; i < rows.Count(); ++i) marks.push_back(rows.OutOfPlace(i) ? 'x' : '.');
+    return marks;
+}
+
+TEST(DateDraws, MarksTheRowsWhoseDrawIsNotTheOneOfTheirPlace) {
+    // Two lines of history, then draws from 3 on.
+    EXPECT_EQ(Marks("1\n2\n3\n4\n5\n6\n"), "....");
+    EXPECT_EQ(Marks("1\n2\n3\n4\n6\n7\n"), "..xx") << "a missing line";
+    EXPECT_EQ(Marks("1\n2\n3\n4\n4\n5\n6\n"), "..xxx") << "a doubled line";
+    EXPECT_EQ(Marks("1\n2\n3\n3\n4\n6\n7\n"), ".xx..") << "doubled, then missing";
+    EXPECT_EQ(Marks("1\n2\n3\n\n4\n5\n"), ".xxx") << "an empty line";
+    EXPECT_EQ(Marks("1\n2\n3\nabc\n5\n"), ".x.") << "an item that is no draw";
 }
 
 TEST(DateDraws, FullListDropsTheNextItemAndStopsReading) {

@@ -60,7 +60,7 @@ TEST(WindowsDrawFile, ReadsWhileItsWriterHoldsItOpen) {
     ASSERT_NE(writer.handle, INVALID_HANDLE_VALUE);
     RowList rows;
     const CheckOutcome outcome = RunCheck(folder.path(), rows, kHungarianDayLabels);
-    EXPECT_TRUE(outcome.draw_file_opened);
+    EXPECT_EQ(outcome.draw_file, DrawFile::kRead);
     EXPECT_EQ(rows.Count(), 3);
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "5003   2011-08-27  Szo\r\n");
 }
