@@ -8,14 +8,27 @@ int BatchExitStatus(const CheckOutcome& outcome) {
     return kBatchDone;
 }
 
-void RunWindowCheck(const std::optional<std::filesystem::path>& program_folder, RowList& rows,
-                    const WeekdayLabels& labels) {
-    if (program_folder) {
-        RunCheck(*program_folder, rows, labels);
-        return;
+design::ListHint HintForList(const CheckOutcome& outcome, const RowList& rows) {
+    using design::ListHint;
+    if (rows.Count() > 0) return ListHint::kNone;
+    switch (outcome.draw_file) {
+        case DrawFile::kMissing:
+            return ListHint::kNoDrawFile;
+        case DrawFile::kUnreadable:
+            return ListHint::kUnreadableDrawFile;
+        case DrawFile::kRead:
+            break;
     }
-    rows.Clear();
-    rows.Append(kUnknownFolderRow);
+    return ListHint::kNoDrawAfterHistory;
+}
+
+design::ListHint RunWindowCheck(const std::optional<std::filesystem::path>& program_folder,
+                                RowList& rows, const WeekdayLabels& labels) {
+    if (!program_folder) {
+        rows.Clear();
+        return design::ListHint::kUnknownFolder;
+    }
+    return HintForList(RunCheck(*program_folder, rows, labels), rows);
 }
 
 int RunBatch(const std::optional<std::filesystem::path>& program_folder) {

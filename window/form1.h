@@ -7,7 +7,7 @@
 #include "draw_calendar.h"
 #include "row_list.h"
 
-class QTableView;
+class DrawListView;
 class QPushButton;
 class RowListModel;
 
@@ -34,7 +34,7 @@ class Form1 : public QWidget {
     drawchk::WeekdayLabels DayLabels;
     drawchk::RowList rows_;
     RowListModel* model_ = nullptr;
-    QTableView* List1 = nullptr;
+    DrawListView* List1 = nullptr;
     QPushButton* Command3D2 = nullptr;
     QPushButton* Command3D3 = nullptr;
 };

@@ -1,9 +1,15 @@
 #include "row_list_model.h"
 
+#include <QBrush>
 #include <algorithm>
+#include <string>
+
+#include "qt_design.h"
 
 RowListModel::RowListModel(const drawchk::RowList& rows, QObject* parent)
-    : QAbstractTableModel(parent), rows_(rows) {}
+    : QAbstractTableModel(parent),
+      rows_(rows),
+      decoder_(("windows-" + std::to_string(drawchk::design::kRowCodePage)).c_str()) {}
 
 int RowListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows_.Count();
@@ -13,7 +19,20 @@ int RowListModel::columnCount(const QModelIndex& parent) const { return parent.i
 
 QVariant RowListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    if (role != Qt::DisplayRole) return {};
+    switch (role) {
+        case Qt::DisplayRole:
+            break;
+        case kOutOfPlaceRole:
+            return rows_.OutOfPlace(index.row());
+        case Qt::ForegroundRole:
+            if (!rows_.OutOfPlace(index.row())) return {};
+            return QBrush(ToQColor(drawchk::design::kOutOfPlaceColour));
+        case Qt::AccessibleDescriptionRole:
+            if (!rows_.OutOfPlace(index.row())) return {};
+            return ToQString(drawchk::design::kOutOfPlaceWord);
+        default:
+            return {};
+    }
     const std::string_view text = rows_.Text(index.row());
     const QByteArrayView bytes(text.data(), static_cast<qsizetype>(text.size()));
     const bool ascii = std::all_of(text.begin(), text.end(),

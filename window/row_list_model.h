@@ -7,11 +7,14 @@
 #include "row_list.h"
 
 // Shows the check's row list in a view without copying it: one row of text per row, in
-// a single column.
+// a single column. A row whose date cannot be right has the mark colour, says so to a screen
+// reader in its description, and answers true for kOutOfPlaceRole.
 class RowListModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
+    static constexpr int kOutOfPlaceRole = Qt::UserRole;
+
     explicit RowListModel(const drawchk::RowList& rows, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -28,6 +31,5 @@ class RowListModel : public QAbstractTableModel {
 
   private:
     const drawchk::RowList& rows_;
-    // Draw files are written in the Windows-1250 code page.
-    mutable QStringDecoder decoder_{"windows-1250"};
+    mutable QStringDecoder decoder_;
 };

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// The window as it was designed, for every front end to draw from: its texts, colours and
+// places. Texts are UTF-8.
+namespace drawchk::design {
+
+inline constexpr std::string_view kTitle = "Drawchk.";
+inline constexpr std::string_view kCheckCaption = "Ellenőrzés";
+inline constexpr std::string_view kEndCaption = "Vége";
+// What a screen reader calls the list.
+inline constexpr std::string_view kListName = "Húzások";
+// What a screen reader says after a row whose date cannot be right.
+inline constexpr std::string_view kOutOfPlaceWord = "rossz dátum";
+
+// Rows hold the draw file's bytes, written in the Windows-1250 code page.
+inline constexpr unsigned kRowCodePage = 1250;
+
+struct Colour {
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+};
+
+inline constexpr Colour kBackground{224, 224, 224};
+inline constexpr Colour kCheckCaptionColour{0, 128, 0};
+inline constexpr Colour kEndCaptionColour{255, 0, 0};
+// Rows whose date cannot be right: dark red, far from the black of the other rows' text.
+inline constexpr Colour kOutOfPlaceColour{170, 0, 0};
+// The hint in an empty list, grey but still readable on white.
+inline constexpr Colour kHintColour{100, 100, 100};
+
+// A place on the window in twips (1/1440 inch), as the window was designed.
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+
+    constexpr int bottom() const { return top + height; }
+};
+
+// The client area, its designed place on the screen, and the three controls.
+inline constexpr TwipsRect kClientArea{2280, 1830, 3045, 4590};
+inline constexpr TwipsRect kList1{255, 203, 2535, 2985};
+inline constexpr TwipsRect kCommand3D2{720, 3353, 1605, 435};
+inline constexpr TwipsRect kCommand3D3{720, 3953, 1605, 435};
+
+// The window's font: 8.25 points, bold; the list's rows are 13 pixels high at 96 dpi.
+inline constexpr std::string_view kFontName = "MS Sans Serif";
+inline constexpr int kFontHundredthsOfAPoint = 825;
+inline constexpr int kRowPixelsAt96Dpi = 13;
+// The mark at the right end of a row whose date cannot be right, a square in pixels at
+// 96 dpi, and its distance from the row's right end.
+inline constexpr int kMarkPixelsAt96Dpi = 5;
+inline constexpr int kMarkInsetAt96Dpi = 3;
+
+inline constexpr int kDesignDpi = 96;
+
+// Rounded to the nearest pixel, halves up.
+constexpr int TwipsToPixels(int twips, int dpi) { return (twips * dpi + 720) / 1440; }
+// A size given in pixels at 96 dpi, at `dpi`.
+constexpr int ScaledPixels(int pixels_at_96_dpi, int dpi) {
+    return (pixels_at_96_dpi * dpi + kDesignDpi / 2) / kDesignDpi;
+}
+
+// Why a check left the list empty; the window paints the hint's text inside the list.
+enum class ListHint {
+    kNone,
+    kNoDrawFile,
+    kUnreadableDrawFile,
+    kNoDrawAfterHistory,
+    kUnknownFolder
+};
+
+constexpr std::string_view HintText(ListHint hint) {
+    switch (hint) {
+        case ListHint::kNoDrawFile:
+            return "Nincs keno.old a program mappájában.";
+        case ListHint::kUnreadableDrawFile:
+            return "A keno.old nem olvasható.";
+        case ListHint::kNoDrawAfterHistory:
+            return "A keno.old első 5000 sora után nincs húzás.";
+        case ListHint::kUnknownFolder:
+            return "A program mappája nem állapítható meg.";
+        case ListHint::kNone:
+            break;
+    }
+    return {};
+}
+
+}  // namespace drawchk::design
