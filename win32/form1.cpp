@@ -7,6 +7,7 @@
 
 #include "layout.h"
 #include "start_up.h"
+#include "win32_design.h"
 
 namespace drawchk::win32 {
 namespace {
@@ -16,17 +17,12 @@ constexpr int kList1Id = 101;
 constexpr int kCommand3D2Id = 102;
 constexpr int kCommand3D3Id = 103;
 constexpr int kIconId = 1;
-constexpr COLORREF kBackground = RGB(224, 224, 224);
-constexpr COLORREF kCheckCaption = RGB(0, 128, 0);
-constexpr COLORREF kEndCaption = RGB(255, 0, 0);
-// Rows are written in the Windows-1250 code page, whatever the system's own.
-constexpr UINT kRowCodePage = 1250;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = 0;
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC window_proc) {
     // Lives as long as the class, which is as long as the program.
-    static const UniqueBrush background(CreateSolidBrush(kBackground));
+    static const UniqueBrush background(CreateSolidBrush(ToColorRef(design::kBackground)));
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof window_class;
     window_class.lpfnWndProc = window_proc;
@@ -50,31 +46,17 @@ HWND MakeControl(HWND parent, HINSTANCE instance, const wchar_t* kind, const wch
                            instance, nullptr);
 }
 
-std::wstring FromRowCodePage(std::string_view text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    const int length = MultiByteToWideChar(kRowCodePage, 0, text.data(), size, wide.data(), size);
-    wide.resize(static_cast<std::size_t>(length > 0 ? length : 0));
-    return wide;
-}
-
-void MoveTo(HWND control, const RECT& place) {
-    MoveWindow(control, place.left, place.top, place.right - place.left, place.bottom - place.top,
-               TRUE);
-}
-
 }  // namespace
 
 Form1::Form1(HINSTANCE instance, std::optional<std::filesystem::path> program_folder)
     : instance_(instance), program_folder_(std::move(program_folder)) {
     RegisterWindowClass(instance, &Form1::WindowProc);
     const UINT dpi = SystemDpi();
-    const RECT client = ToPixels(kClientArea, dpi);
+    const RECT client = ToPixels(design::kClientArea, dpi);
     const RECT frame = WindowRectForClient(client, kStyle, kExStyle, dpi);
-    CreateWindowExW(kExStyle, kClassName, L"Drawchk.", kStyle, frame.left, frame.top,
-                    frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
-                    this);
+    CreateWindowExW(kExStyle, kClassName, ToWide(design::kTitle).c_str(), kStyle, frame.left,
+                    frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                    instance, this);
     if (window_ != nullptr) Form_Load();
 }
 
@@ -131,16 +113,11 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 void Form1::OnCreate() {
     // Created in tab order: "Ellenőrzés", the list, "Vége".
-    Command3D2 = MakeControl(window_, instance_, L"BUTTON", L"Ellen\u0151rz\u00e9s", BS_OWNERDRAW,
-                             0, kCommand3D2Id);
-    // A virtual list: it asks for each row as it paints, so a full list costs no more to fill
-    // than an empty one.
-    List1 = MakeControl(
-        window_, instance_, L"LISTBOX", nullptr,
-        WS_VSCROLL | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
-        WS_EX_CLIENTEDGE, kList1Id);
-    Command3D3 =
-        MakeControl(window_, instance_, L"BUTTON", L"V\u00e9ge", BS_OWNERDRAW, 0, kCommand3D3Id);
+    Command3D2 = MakeControl(window_, instance_, L"BUTTON", ToWide(design::kCheckCaption).c_str(),
+                             BS_OWNERDRAW, 0, kCommand3D2Id);
+    List1.Create(window_, instance_, kList1Id);
+    Command3D3 = MakeControl(window_, instance_, L"BUTTON", ToWide(design::kEndCaption).c_str(),
+                             BS_OWNERDRAW, 0, kCommand3D3Id);
     LayOut(WindowDpi(window_));
 }
 
@@ -164,9 +141,9 @@ void Form1::OnCommand(int id) {
 }
 
 void Form1::OnDrawItem(const DRAWITEMSTRUCT& item) {
-    if (item.hwndItem == List1) DrawRow(item);
-    if (item.hwndItem == Command3D2) DrawButton(item, kCheckCaption);
-    if (item.hwndItem == Command3D3) DrawButton(item, kEndCaption);
+    if (item.hwndItem == List1.handle()) List1.DrawRow(item);
+    if (item.hwndItem == Command3D2) DrawButton(item, ToColorRef(design::kCheckCaptionColour));
+    if (item.hwndItem == Command3D3) DrawButton(item, ToColorRef(design::kEndCaptionColour));
 }
 
 void Form1::OnActivate(bool active) {
@@ -191,11 +168,8 @@ void Form1::Form_Load() {
 }
 
 void Form1::Command3D2_Click() {
-    // The window shows no failure: an empty list or a stale result file is the sign of one.
-    RunWindowCheck(program_folder_, rows_, DayLabels);
-    SendMessageW(List1, LB_SETCOUNT, static_cast<WPARAM>(rows_.Count()), 0);
-    SendMessageW(List1, LB_SETTOPINDEX, static_cast<WPARAM>(rows_.FirstVisible()), 0);
-    InvalidateRect(List1, nullptr, TRUE);
+    // A failure shows as an empty list with a hint saying why, or as rows that are marked.
+    List1.ShowRows(RunWindowCheck(program_folder_, rows_, DayLabels));
 }
 
 void Form1::Command3D3_Click() { DestroyWindow(window_); }
@@ -207,38 +181,16 @@ void Form1::LayOut(UINT dpi) {
     description.lfCharSet = EASTEUROPE_CHARSET;
     description.lfQuality = DEFAULT_QUALITY;
     // Windows puts its closest font in place of this one where it is missing.
-    lstrcpynW(description.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
+    lstrcpynW(description.lfFaceName, ToWide(design::kFontName).c_str(), LF_FACESIZE);
     UniqueFont font(CreateFontIndirectW(&description));
-    for (const HWND control : {List1, Command3D2, Command3D3}) {
+    for (const HWND control : {List1.handle(), Command3D2, Command3D3}) {
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     }
     font_ = std::move(font);
 
-    // Fifteen whole rows: the list is cut to them plus its border.
-    const int row_height = RowHeight(dpi);
-    SendMessageW(List1, LB_SETITEMHEIGHT, 0, row_height);
-    RECT list = ToPixels(kList1, dpi);
-    MoveTo(List1, list);
-    RECT inside{};
-    GetClientRect(List1, &inside);
-    list.bottom += drawchk::kVisibleRows * row_height - inside.bottom;
-    MoveTo(List1, list);
-    MoveTo(Command3D2, ToPixels(kCommand3D2, dpi));
-    MoveTo(Command3D3, ToPixels(kCommand3D3, dpi));
-}
-
-void Form1::DrawRow(const DRAWITEMSTRUCT& item) const {
-    const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    if (item.itemID != static_cast<UINT>(-1)) {
-        const std::wstring text = FromRowCodePage(rows_.Text(static_cast<int>(item.itemID)));
-        SetBkColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-        SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-        const HGDIOBJ old_font = SelectObject(item.hDC, font_.get());
-        ExtTextOutW(item.hDC, item.rcItem.left + 2, item.rcItem.top, ETO_OPAQUE | ETO_CLIPPED,
-                    &item.rcItem, text.c_str(), static_cast<UINT>(text.size()), nullptr);
-        SelectObject(item.hDC, old_font);
-    }
-    if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);
+    List1.LayOut(ToPixels(design::kList1, dpi), ScaledPixels(design::kRowPixelsAt96Dpi, dpi), dpi);
+    MoveTo(Command3D2, ToPixels(design::kCommand3D2, dpi));
+    MoveTo(Command3D3, ToPixels(design::kCommand3D3, dpi));
 }
 
 void Form1::DrawButton(const DRAWITEMSTRUCT& item, COLORREF caption_colour) const {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "draw_calendar.h"
+#include "draw_list.h"
 #include "handles.h"
 #include "row_list.h"
 
@@ -42,7 +43,6 @@ class Form1 {
 
     // Font, controls and row height for `dpi`; the window's own size is the caller's.
     void LayOut(UINT dpi);
-    void DrawRow(const DRAWITEMSTRUCT& item) const;
     void DrawButton(const DRAWITEMSTRUCT& item, COLORREF caption_colour) const;
 
     HINSTANCE instance_;
@@ -51,7 +51,7 @@ class Form1 {
     drawchk::RowList rows_;
     UniqueFont font_;
     HWND window_ = nullptr;
-    HWND List1 = nullptr;
+    DrawList List1{rows_};
     HWND Command3D2 = nullptr;
     HWND Command3D3 = nullptr;
     // The control that had the focus when the window was last deactivated.

@@ -5,7 +5,6 @@
 namespace drawchk::win32 {
 namespace {
 
-constexpr int kTwipsPerInch = 1440;
 constexpr UINT kDefaultDpi = USER_DEFAULT_SCREEN_DPI;
 
 // Functions of Windows 10 1607 and later, looked up so the program still starts on older
@@ -24,20 +23,22 @@ UINT ScreenDpi() {
 
 }  // namespace
 
-int TwipsToPixels(int twips, UINT dpi) {
-    return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch);
+RECT ToPixels(const design::TwipsRect& place, UINT dpi) {
+    const auto pixels = [dpi](int twips) {
+        return design::TwipsToPixels(twips, static_cast<int>(dpi));
+    };
+    const int left = pixels(place.left);
+    const int top = pixels(place.top);
+    return {left, top, left + pixels(place.width), top + pixels(place.height)};
 }
 
-RECT ToPixels(const TwipsRect& place, UINT dpi) {
-    const int left = TwipsToPixels(place.left, dpi);
-    const int top = TwipsToPixels(place.top, dpi);
-    return {left, top, left + TwipsToPixels(place.width, dpi),
-            top + TwipsToPixels(place.height, dpi)};
+int ScaledPixels(int pixels_at_96_dpi, UINT dpi) {
+    return design::ScaledPixels(pixels_at_96_dpi, static_cast<int>(dpi));
 }
 
-int RowHeight(UINT dpi) { return MulDiv(kRowPixelsAt96Dpi, static_cast<int>(dpi), kDefaultDpi); }
-
-int FontHeight(UINT dpi) { return -MulDiv(825, static_cast<int>(dpi), 72 * 100); }
+int FontHeight(UINT dpi) {
+    return -MulDiv(design::kFontHundredthsOfAPoint, static_cast<int>(dpi), 72 * 100);
+}
 
 UINT WindowDpi(HWND window) {
     using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
@@ -51,6 +52,11 @@ UINT SystemDpi() {
     static const auto get_dpi = User32Function<GetDpiForSystemFunction>("GetDpiForSystem");
     const UINT dpi = get_dpi != nullptr ? get_dpi() : 0;
     return dpi != 0 ? dpi : ScreenDpi();
+}
+
+void MoveTo(HWND control, const RECT& place) {
+    MoveWindow(control, place.left, place.top, place.right - place.left, place.bottom - place.top,
+               TRUE);
 }
 
 RECT WindowRectForClient(RECT client, DWORD style, DWORD ex_style, UINT dpi) {

@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # The Windows program's window under Wine, driven through the X display as a user would:
 # it opens titled "Drawchk." in the topmost band with its designed client size, Space on the
-# focused "Ellenőrzés" writes the result and so does Enter, and Tab, Tab, Space on "Vége" ends
-# the program. At 125 % and 150 % (120 and 144 dpi) the client area scales with the DPI.
-# Usage: window_test.sh DRAWCHK_EXE MAKE_SAMPLE_DRAWS_EXE WINE [SCREENSHOT]
+# focused "Ellenőrzés" writes the result and so does Enter; the newest row is then current,
+# and another process reads its text as a screen reader would; Up, Home and End move in the
+# list, and Tab, Space on "Vége" ends the program. Rows out of place are painted in the mark
+# colour, and an empty list paints its hint. At 125 % and 150 % (120 and 144 dpi) the client
+# area scales with the DPI.
+# Usage: window_test.sh DRAWCHK_EXE MAKE_SAMPLE_DRAWS_EXE WINE LIST_PROBE_EXE [SCREENSHOT_DIR]
 #        (run through wine_session.sh, which sets DISPLAY; WINEPREFIX set)
 set -euo pipefail
 exe=$1
 make_sample=$2
 wine=$3
-screenshot=${4:-}
+probe_exe=$4
+screenshots=${5:-}
 
 folder=$(mktemp -d "${TMPDIR:-/tmp}/drawchk Kenó XXXXXX")
 program=
@@ -23,6 +27,45 @@ trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     exit 1
+}
+# The list as another process reads it: its name, count, current and top rows, and the rows
+# asked for.
+probe() { "$wine" "$probe_exe" "$@" | tr -d '\r'; }
+# Waits up to ten seconds for `probe` to give $1, with the rest as its arguments.
+expect_list() {
+    local want=$1 got=
+    shift
+    for _ in $(seq 100); do
+        got=$(probe "$@")
+        [ "$got" = "$want" ] && return 0
+        sleep 0.1
+    done
+    fail "the list reads \"$got\", not \"$want\""
+}
+# Waits up to ten seconds for the result file to hold $1 and CR LF.
+expect_result() {
+    for _ in $(seq 100); do
+        printf '%s\r\n' "$1" | cmp -s - "$folder/Drawchk.txt" && return 0
+        sleep 0.1
+    done
+    fail "Drawchk.txt is not \"$1\": $(od -c "$folder/Drawchk.txt" 2>&1 | head -3)"
+}
+# Pixels of the colour #$1 in the window.
+pixels() {
+    import -window "$window" -depth 8 -format %c histogram:info:- |
+        awk -v colour="#$1" '$0 ~ colour { sum += $1 } END { print sum + 0 }'
+}
+start_window() {
+    "$wine" "$folder/drawchk.exe" &
+    program=$!
+    window=$(timeout 30 xdotool search --sync --name '^Drawchk\.$' | head -n 1) ||
+        fail "no window titled Drawchk."
+    xdotool windowfocus --sync "$window"
+}
+end_window() {
+    kill "$program"
+    wait "$program" 2>/dev/null || true
+    program=
 }
 
 cp "$exe" "$folder/drawchk.exe"
@@ -40,20 +83,25 @@ xdotool windowfocus --sync "$window"
 for key in space Return; do
     rm -f "$folder/Drawchk.txt"
     xdotool key --window "$window" "$key"
-    for _ in $(seq 100); do
-        [ -s "$folder/Drawchk.txt" ] && break
-        sleep 0.1
-    done
-    printf '10113   2025-08-29  P\r\n' | cmp -s - "$folder/Drawchk.txt" ||
-        fail "$key on Ellenőrzés did not write the newest row: $(od -c "$folder/Drawchk.txt" 2>&1 | head -3)"
+    expect_result "10113   2025-08-29  P"
 done
 
-if [ -n "$screenshot" ]; then
+# The newest row is current, at the bottom of the fifteen in view, and readable from outside.
+expect_list "name=Húzások
+count=5113 current=5112 top=5098
+10113   2025-08-29  P" 5112
+if [ -n "$screenshots" ]; then
     sleep 0.5
-    import -window "$window" "$screenshot"
+    import -window "$window" "$screenshots/screenshot-windows.png"
 fi
+xdotool key --window "$window" Tab
+for step in "Up 5111" "Home 0" "End 5112"; do
+    xdotool key --window "$window" "${step% *}"
+    expect_list "name=Húzások
+count=5113 current=${step#* } top=$([ "${step#* }" = 0 ] && echo 0 || echo 5098)"
+done
 
-xdotool key --window "$window" Tab Tab space
+xdotool key --window "$window" Tab space
 for _ in $(seq 100); do
     kill -0 "$program" 2>/dev/null || break
     sleep 0.1
@@ -63,6 +111,35 @@ status=0
 wait "$program" || status=$?
 program=
 [ "$status" -eq 0 ] || fail "ended with status $status"
+
+# A line missing before draw 10112: its row and the newest are out of place. The newest is
+# selected, so only 10112's row shows the mark colour: its text and the square at its end.
+sed -i '10111d' "$folder/keno.old"
+start_window
+xdotool key --window "$window" space
+expect_result "10113   2025-08-28  Cs"
+expect_list "name=Húzások
+count=5112 current=5111 top=5097
+10110   2025-08-26  K
+10112   2025-08-27  Sze, rossz dátum" 5109 5110
+marked=$(pixels AA0000)
+[ "$marked" -ge 25 ] || fail "only $marked pixels in the mark colour"
+if [ -n "$screenshots" ]; then
+    import -window "$window" "$screenshots/screenshot-windows-marked.png"
+fi
+end_window
+
+# No draw file: an empty list with the hint in grey.
+rm "$folder/keno.old"
+start_window
+[ "$(pixels 646464)" -eq 0 ] || fail "hint colour before any check"
+xdotool key --window "$window" space
+expect_result ""
+expect_list "name=Húzások
+count=0 current=-1 top=0"
+hint=$(pixels 646464)
+[ "$hint" -ge 20 ] || fail "only $hint pixels in the hint colour"
+end_window
 # Wine reads the DPI from the registry as each program starts.
 for dpi in 120 144; do
     "$wine" reg add "$dpi_key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "row_list.h"
+#include "window_design.h"
+
+namespace drawchk::win32 {
+
+// List1, the list of dated draws: a list box that holds each row's text, so that screen
+// readers can read it through the list box's own messages, and paints each row from the
+// check's row list. A row whose date cannot be right is painted in the mark colour with a
+// square at its right end; an empty list paints the hint of why it is empty.
+class DrawList {
+  public:
+    // `rows` must outlive the list.
+    explicit DrawList(const RowList& rows) : rows_(rows) {}
+    DrawList(const DrawList&) = delete;
+    DrawList& operator=(const DrawList&) = delete;
+
+    // Creates the list as a child of `parent`, with a hidden label before it that names it
+    // for screen readers.
+    void Create(HWND parent, HINSTANCE instance, int id);
+    HWND handle() const { return list_; }
+
+    // Places the list at `place` with rows `row_height` high, cut to fifteen whole rows.
+    void LayOut(RECT place, int row_height, UINT dpi);
+    // Takes the rows the check left, with the newest one current and the row list's first
+    // visible row at the top, or, with no rows, the hint.
+    void ShowRows(design::ListHint hint);
+    void DrawRow(const DRAWITEMSTRUCT& item) const;
+
+  private:
+    static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam,
+                                     UINT_PTR subclass, DWORD_PTR self);
+    void PaintHint() const;
+
+    const RowList& rows_;
+    HWND list_ = nullptr;
+    std::wstring hint_;
+    int mark_pixels_ = design::kMarkPixelsAt96Dpi;
+    int mark_inset_ = design::kMarkInsetAt96Dpi;
+};
+
+}  // namespace drawchk::win32
