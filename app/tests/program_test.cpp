@@ -24,6 +24,7 @@ struct BatchCase {
     std::optional<std::string> draws;  // none: no draw file
     int status;
     std::string result;
+    std::optional<std::string> rest_days = {};  // szunnapok.txt, if any
 };
 
 void PrintTo(const BatchCase& c, std::ostream* out) { *out << c.name; }
@@ -36,6 +37,7 @@ TEST_P(BatchMode, WritesTheResultQuietlyAndExitsWithItsStatus) {
     ProgramCopy folder;
     WriteFile(folder / "Drawchk.txt", "earlier result\r\n");
     if (c.draws) WriteFile(folder / "keno.old", *c.draws);
+    if (c.rest_days) WriteFile(folder / "szunnapok.txt", *c.rest_days);
     const auto run = RunProgram(folder.program(), {.args = c.args});
     ExpectQuietExit(run, c.status);
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), c.result);
@@ -46,6 +48,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BatchCase{"SampleFile", {"Frissit"}, SampleDraws(1, 10113), 0, "10113   2025-08-29  P\r\n"},
         BatchCase{"MissingDrawFile", {"Frissit"}, std::nullopt, 1, "\r\n"},
+        BatchCase{"ListedRestDay",
+                  {"Frissit"},
+                  SampleDraws(1, 10113),
+                  0,
+                  "10113   2025-08-30  Szo\r\n",
+                  "nincs h\xFAz\xE1s:\r\n10100\r\n"},
         BatchCase{"LeadingBlanksDroppedArgumentsJoined",
                   {"", "  Frissit"},
                   SampleDraws(1, 5001),

@@ -102,6 +102,7 @@ struct BatchCase {
     std::optional<std::string> draws;  // none: no draw file
     DWORD status;
     std::string result;
+    std::optional<std::string> rest_days = {};  // szunnapok.txt, if any
 };
 
 void PrintTo(const BatchCase& c, std::ostream* out) { *out << c.name; }
@@ -113,6 +114,7 @@ TEST_P(Batch, WritesTheResultAndExitsWithItsStatus) {
     ProgramCopy folder(c.folder);
     WriteFile(folder / "Drawchk.txt", kEarlier);
     if (c.draws) WriteFile(folder / "keno.old", *c.draws);
+    if (c.rest_days) WriteFile(folder / "szunnapok.txt", *c.rest_days);
     const ProgramRun run = RunProgram(folder.program(), c.arguments);
     EXPECT_TRUE(run.exited);
     EXPECT_FALSE(run.window_seen);
@@ -128,7 +130,9 @@ INSTANTIATE_TEST_SUITE_P(
                                 L"Frissit", SampleDraws(1, 5001), 0, "5001   2011-08-25  Cs\r\n"},
                       BatchCase{"LeadingBlanksAndTabs", "drawchk", L" \t Frissit",
                                 SampleDraws(1, 5001), 0, "5001   2011-08-25  Cs\r\n"},
-                      BatchCase{"MissingDrawFile", "drawchk", L"Frissit", std::nullopt, 1, "\r\n"}),
+                      BatchCase{"MissingDrawFile", "drawchk", L"Frissit", std::nullopt, 1, "\r\n"},
+                      BatchCase{"ListedRestDay", "Kenó", L"Frissit", SampleDraws(1, 10113), 0,
+                                "10113   2025-08-30  Szo\r\n", "10100 nincs húzás előtte\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BatchResultFile, ReadOnlyHiddenAndSystemIsReplacedWithAPlainOne) {
