@@ -17,10 +17,21 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
-RestDays::RestDays() : draws_(std::begin(kKnownRestDays), std::end(kKnownRestDays)) {}
+RestDays::RestDays() : near_(static_cast<std::size_t>(kNearDraws)) {
+    for (const std::int64_t draw : kKnownRestDays) Add(draw);
+}
 
-bool RestDays::Contains(std::int64_t draw) const {
-    return std::binary_search(draws_.begin(), draws_.end(), draw);
+void RestDays::Add(std::int64_t draw) {
+    if (draw < kNearDraws) {
+        near_[static_cast<std::size_t>(draw)] = true;
+        return;
+    }
+    const auto place = std::lower_bound(far_.begin(), far_.end(), draw);
+    if (place == far_.end() || *place != draw) far_.insert(place, draw);
+}
+
+bool RestDays::ContainsFar(std::int64_t draw) const {
+    return std::binary_search(far_.begin(), far_.end(), draw);
 }
 
 void RestDays::AddListed(std::string_view text) {
@@ -34,8 +45,7 @@ void RestDays::AddListed(std::string_view text) {
         if (digits == 0 || digits > kMaxDigits) continue;
         std::int64_t draw = 0;
         for (const char c : line.substr(0, digits)) draw = draw * 10 + (c - '0');
-        const auto place = std::lower_bound(draws_.begin(), draws_.end(), draw);
-        if (place == draws_.end() || *place != draw) draws_.insert(place, draw);
+        Add(draw);
     }
 }
 

@@ -21,7 +21,11 @@ class RestDays {
     // The rest days the program knows.
     RestDays();
 
-    bool Contains(std::int64_t draw) const;
+    // Asked once for every row, so the usual answer takes one look.
+    bool Contains(std::int64_t draw) const {
+        if (draw >= 0 && draw < kNearDraws) return near_[static_cast<std::size_t>(draw)];
+        return ContainsFar(draw);
+    }
 
     // Adds the draw number each line begins with, after blanks; other lines are notes.
     void AddListed(std::string_view text);
@@ -30,7 +34,14 @@ class RestDays {
     void AddListedIn(const std::filesystem::path& path);
 
   private:
-    std::vector<std::int64_t> draws_;  // sorted, each once
+    // Draw numbers below this many are looked up in a bitmap, far ones in a sorted list.
+    static constexpr std::int64_t kNearDraws = std::int64_t{1} << 16;
+
+    void Add(std::int64_t draw);
+    bool ContainsFar(std::int64_t draw) const;
+
+    std::vector<bool> near_;
+    std::vector<std::int64_t> far_;  // sorted, each once
 };
 
 }  // namespace drawchk

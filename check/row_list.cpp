@@ -13,7 +13,7 @@ bool RowList::Append(std::string_view text, bool out_of_place) {
     if (Count() >= kMaxRows) return false;
     text_.append(text);
     ends_.push_back(text_.size());
-    out_of_place_.push_back(out_of_place);
+    out_of_place_.push_back(out_of_place ? 1 : 0);
     return true;
 }
 
@@ -24,7 +24,7 @@ std::string_view RowList::Text(int row) const {
 }
 
 bool RowList::OutOfPlace(int row) const {
-    return row >= 0 && row < Count() && out_of_place_[static_cast<std::size_t>(row)];
+    return row >= 0 && row < Count() && out_of_place_[static_cast<std::size_t>(row)] != 0;
 }
 
 void RowList::SetFirstVisible(int row) {

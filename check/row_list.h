@@ -31,7 +31,7 @@ class RowList {
   private:
     std::string text_;
     std::vector<std::size_t> ends_;
-    std::vector<bool> out_of_place_;
+    std::vector<unsigned char> out_of_place_;  // bytes, which append faster than bits
     int first_visible_ = 0;
 };
 

@@ -123,9 +123,10 @@ void Form1::Command3D2_Click() {
     if (rows_.Count() == 0) return;
     // The view would lay out its new rows later; the scroll range must be right now.
     List1->doItemsLayout();
-    // The newest row is the current one, so the keyboard starts where the answer is.
-    List1->setCurrentIndex(model_->index(rows_.Count() - 1, 0));
     List1->scrollTo(model_->index(rows_.FirstVisible(), 0), QAbstractItemView::PositionAtTop);
+    // The newest row is the current one, so the keyboard starts where the answer is. It is
+    // in view already, so the view need not scroll a second time.
+    List1->setCurrentIndex(model_->index(rows_.Count() - 1, 0));
 }
 
 void Form1::Command3D3_Click() { QCoreApplication::exit(0); }
