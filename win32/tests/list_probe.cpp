@@ -30,8 +30,8 @@ std::wstring WindowText(HWND window) {
 
 int wmain(int argc, wchar_t** argv) {
     const HWND window = FindWindowW(nullptr, L"Drawchk.");
-    const HWND list = window != nullptr ? FindWindowExW(window, nullptr, L"LISTBOX", nullptr)
-                                        : nullptr;
+    const HWND list =
+        window != nullptr ? FindWindowExW(window, nullptr, L"LISTBOX", nullptr) : nullptr;
     if (list == nullptr) {
         std::fputs("no Drawchk. window with a list\n", stderr);
         return 1;
