@@ -13,6 +13,8 @@ class ByteSource {
     virtual ~ByteSource() = default;
     // The next run of bytes; empty at the end of input, after a failed read, or when not open.
     virtual std::span<const char> NextChunk() = 0;
+    // Whether the input ended in a failed read rather than at its end.
+    virtual bool ReadFailed() const { return false; }
 };
 
 // Hands out a block of memory that outlives the source.
@@ -43,9 +45,8 @@ class FileSource : public ByteSource {
     FileOpen Open(const std::filesystem::path& path);
     // Harmless on a source that never opened.
     void Close();
-    // Empty at the end of the file and after a failed read, which ReadFailed tells apart.
     std::span<const char> NextChunk() override;
-    bool ReadFailed() const { return read_failed_; }
+    bool ReadFailed() const override { return read_failed_; }
 
   private:
     // A file descriptor or a Windows handle; both systems spell "none" as -1.

@@ -58,7 +58,7 @@ bool DrawReader::Fill() {
     return true;
 }
 
-void DrawReader::TakeUntilDelimiter(std::string* item) {
+bool DrawReader::TakeUntilDelimiter(std::string* item) {
     while (Fill()) {
         const char* stop = FindDelimiter(pos_, end_);
         Keep(item, pos_, stop);
@@ -66,8 +66,9 @@ void DrawReader::TakeUntilDelimiter(std::string* item) {
         if (stop == end_) continue;
         const char delimiter = *pos_++;
         if (delimiter == '\r' && Fill() && *pos_ == '\n') ++pos_;
-        return;
+        return true;
     }
+    return false;
 }
 
 bool DrawReader::Read(std::string_view* item) {
@@ -91,8 +92,9 @@ bool DrawReader::Read(std::string_view* item) {
     // The rest gathers the item, since the next chunk overwrites the current one.
     gathered_.clear();
     std::string* keep = item != nullptr ? &gathered_ : nullptr;
+    bool whole = false;
     if (*pos_ != '"') {
-        TakeUntilDelimiter(keep);
+        whole = TakeUntilDelimiter(keep);
     } else {
         ++pos_;
         while (Fill()) {
@@ -101,11 +103,14 @@ bool DrawReader::Read(std::string_view* item) {
             pos_ = quote;
             if (quote == end_) continue;
             ++pos_;
+            whole = true;
             // What stands between the closing quote and the next comma or line end is dropped.
             TakeUntilDelimiter(nullptr);
             break;
         }
     }
+    // An item cut short by a failed read is no item: its read failed.
+    if (!whole && source_.ReadFailed()) return false;
     if (item != nullptr) *item = gathered_;
     return true;
 }

@@ -18,9 +18,9 @@ class DrawReader {
 
     explicit DrawReader(ByteSource& source) : source_(source) {}
 
-    // Reads the next item; false at the end of input. `item` views at most kItemKeep bytes
-    // and stays valid until the next read. Blanks that end the input with no line end are
-    // not an item, and a quote that never closes runs to the end.
+    // Reads the next item; false at the end of input, or when a read fails. `item` views at most
+    // kItemKeep bytes and stays valid until the next read. Blanks that end the input with no line
+    // end are not an item, and a quote that never closes runs to the end.
     bool ReadItem(std::string_view& item) { return Read(&item); }
     // Reads past the next item without keeping it; false at the end of input.
     bool SkipItem() { return Read(nullptr); }
@@ -29,8 +29,9 @@ class DrawReader {
     bool Read(std::string_view* item);
     // Makes at least one byte available; false at the end of input.
     bool Fill();
-    // Reads up to and including the next comma or line end, keeping what fits in `item`.
-    void TakeUntilDelimiter(std::string* item);
+    // Reads up to and including the next comma or line end, keeping what fits in `item`;
+    // false when the input ended first.
+    bool TakeUntilDelimiter(std::string* item);
 
     ByteSource& source_;
     const char* pos_ = nullptr;

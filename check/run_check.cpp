@@ -7,7 +7,7 @@
 
 namespace drawchk {
 
-void DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
+bool DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
                const RestDays& rest_days, int history) {
     DrawReader reader(source);
     // Failed reads count like good ones, so a short file does not stop the count.
@@ -24,6 +24,7 @@ void DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
         const std::int64_t draw_of_place = std::int64_t{history} + 1 + rows.Count();
         if (!rows.Append(row, draw != draw_of_place)) failed = true;
     }
+    return !source.ReadFailed();
 }
 
 CheckOutcome RunCheck(const std::filesystem::path& program_folder, RowList& rows,
@@ -38,9 +39,9 @@ CheckOutcome RunCheck(const std::filesystem::path& program_folder, RowList& rows
         outcome.draw_file = opened == FileOpen::kOpened    ? DrawFile::kRead
                             : opened == FileOpen::kMissing ? DrawFile::kMissing
                                                            : DrawFile::kUnreadable;
-        DateDraws(draw_file, rows, labels, rest_days);
         // The rows up to a failed read stay, but the file was not read to its end.
-        if (draw_file.ReadFailed()) outcome.draw_file = DrawFile::kUnreadable;
+        if (!DateDraws(draw_file, rows, labels, rest_days))
+            outcome.draw_file = DrawFile::kUnreadable;
     }  // The draw file is closed before the result file is opened.
     rows.SetFirstVisible(rows.Count() - kVisibleRows);
     // An empty list gives an empty line, so the result file still holds exactly one line.

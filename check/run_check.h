@@ -32,7 +32,8 @@ struct CheckOutcome {
 // first. A row whose draw number is not the one its place stands for (draw `history` + 1 for
 // the first row, and so on) is marked out of place. A failed step is skipped and remembered:
 // the walk ends at the first failed read, or at the read after a row that did not fit.
-void DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
+// Returns false where the source failed to read, so its end was never reached.
+bool DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
                const RestDays& rest_days = RestDays(), int history = kHistoryItems);
 
 // The whole check: dates the draw file in `program_folder` into `rows`, with the rest days

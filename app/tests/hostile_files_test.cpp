@@ -67,6 +67,16 @@ INSTANTIATE_TEST_SUITE_P(Kinds, UnreadableDrawFile,
                              return name;
                          });
 
+// A draw file that opens but cannot be read: /proc/self/mem is a regular file whose reads fail
+// from its first byte. The check is not a success: status 1, and no row.
+TEST(FailingDrawFile, ReadsThatFailFromTheFirstByteGiveStatusOne) {
+    ProgramCopy folder;
+    std::filesystem::create_symlink("/proc/self/mem", folder / "keno.old");
+    WriteFile(folder / "Drawchk.txt", kEarlier);
+    ExpectQuietExit(folder.Batch(), 1);
+    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "\r\n");
+}
+
 struct OddFile {
     const char* name;
     std::string bytes;

@@ -129,6 +129,28 @@ TEST(DateDraws, MarksTheRowsWhoseDrawIsNotTheOneOfTheirPlace) {
     EXPECT_EQ(Marks("1\n2\n3\nabc\n5\n"), ".x.") << "an item that is no draw";
 }
 
+TEST(DateDraws, AFailedReadEndsTheWalkWithoutTheItemItCutAndSaysSo) {
+    const std::string draws = NumberedLines(5010);
+    const std::size_t at_5006 = NumberedLines(5005).size();
+    // A read failing at a line's start, inside a number, on the history's first byte, on the
+    // last line end (the item was whole) and just before it (it was not).
+    const std::pair<std::size_t, int> failures[] = {
+        {at_5006, 5}, {at_5006 + 2, 5}, {0, 0}, {draws.size() - 1, 10}, {draws.size() - 2, 9}};
+    for (const auto& [fail_at, rows_kept] : failures) {
+        testing::ChunkedSource source(std::string_view(draws), 1, fail_at);
+        RowList rows;
+        EXPECT_FALSE(DateDraws(source, rows, kHungarianDayLabels)) << fail_at;
+        ASSERT_EQ(rows.Count(), rows_kept) << fail_at;
+        if (rows_kept > 0) {
+            EXPECT_EQ(rows.Text(rows_kept - 1).substr(0, 4), std::to_string(5000 + rows_kept));
+        }
+    }
+    testing::ChunkedSource whole(std::string_view(draws), 7);
+    RowList rows;
+    EXPECT_TRUE(DateDraws(whole, rows, kHungarianDayLabels));
+    EXPECT_EQ(rows.Count(), 10);
+}
+
 TEST(DateDraws, FullListDropsTheNextItemAndStopsReading) {
     const std::string draws = NumberedLines(kHistoryItems + 40000);
     testing::ChunkedSource source(std::string_view(draws), 1);
