@@ -3,6 +3,7 @@
 #include <string>
 
 #include "draw_reader.h"
+#include "file_path.h"
 #include "result_file.h"
 
 namespace drawchk {
@@ -29,13 +30,15 @@ bool DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
 
 CheckOutcome RunCheck(const std::filesystem::path& program_folder, RowList& rows,
                       const WeekdayLabels& labels) {
+    // Every file of the check lies in this folder, however long its path.
+    const std::filesystem::path folder = FileCallPath(program_folder);
     CheckOutcome outcome;
     // Read anew at every check, so an edit of the list counts at the next one.
     RestDays rest_days;
-    rest_days.AddListedIn(program_folder / kRestDayFileName);
+    rest_days.AddListedIn(folder / kRestDayFileName);
     {
         FileSource draw_file;
-        const FileOpen opened = draw_file.Open(program_folder / kDrawFileName);
+        const FileOpen opened = draw_file.Open(folder / kDrawFileName);
         outcome.draw_file = opened == FileOpen::kOpened    ? DrawFile::kRead
                             : opened == FileOpen::kMissing ? DrawFile::kMissing
                                                            : DrawFile::kUnreadable;
@@ -46,7 +49,7 @@ CheckOutcome RunCheck(const std::filesystem::path& program_folder, RowList& rows
     rows.SetFirstVisible(rows.Count() - kVisibleRows);
     // An empty list gives an empty line, so the result file still holds exactly one line.
     outcome.result_written =
-        ReplaceResultFile(program_folder / kResultFileName, rows.Text(rows.Count() - 1));
+        ReplaceResultFile(folder / kResultFileName, rows.Text(rows.Count() - 1));
     return outcome;
 }
 

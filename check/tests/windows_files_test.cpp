@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "file_path.h"
 #include "result_file.h"
 #include "run_check.h"
 #include "temp_folder.h"
@@ -63,6 +64,23 @@ TEST(WindowsDrawFile, ReadsWhileItsWriterHoldsItOpen) {
     EXPECT_EQ(outcome.draw_file, DrawFile::kRead);
     EXPECT_EQ(rows.Count(), 3);
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "5003   2011-08-27  Szo\r\n");
+}
+
+// Windows without long-path awareness stops at 260 characters unless a path has the
+// extended-length form; Wine has no such limit, so the form itself is what is tested here.
+TEST(FileCallPath, GivesAbsolutePathsTheExtendedLengthFormAndLeavesTheRest) {
+    const std::pair<std::wstring, std::wstring> paths[] = {
+        {L"C:\\Ken\u00f3 programok\\keno.old", L"\\\\?\\C:\\Ken\u00f3 programok\\keno.old"},
+        {L"c:/drawchk/Drawchk.txt", L"\\\\?\\c:\\drawchk\\Drawchk.txt"},
+        {L"\\\\server\\share\\keno.old", L"\\\\?\\UNC\\server\\share\\keno.old"},
+        {L"\\\\?\\C:\\drawchk\\keno.old", L"\\\\?\\C:\\drawchk\\keno.old"},
+        {L"\\\\?\\UNC\\server\\share\\x", L"\\\\?\\UNC\\server\\share\\x"},
+        {L"\\\\.\\pipe\\drawchk", L"\\\\.\\pipe\\drawchk"},
+        {L"keno.old", L"keno.old"},
+        {L"C:keno.old", L"C:keno.old"},
+        {L"\\drawchk\\keno.old", L"\\drawchk\\keno.old"},
+    };
+    for (const auto& [path, form] : paths) EXPECT_EQ(FileCallPath(path).native(), form) << path;
 }
 
 }  // namespace
