@@ -1,12 +1,25 @@
 #include <windows.h>
 
+#include <iterator>
+
 #include "result_file_platform.h"
 
 namespace drawchk::result_file {
 namespace {
 
-constexpr DWORD kProtection = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
-                              FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+// The attributes that make a file refuse to be replaced; archive alone does not.
+constexpr DWORD kProtection =
+    FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+// Virus scanners, search indexers and sync clients open a new file for a moment; the replace
+// is tried again while one of them may still hold it, with growing waits, about a second in
+// all.
+constexpr DWORD kReplaceWaitsMs[] = {10, 20, 40, 80, 160, 320, 370};
+
+bool MayPass(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
+           error == ERROR_LOCK_VIOLATION;
+}
 
 }  // namespace
 
@@ -34,9 +47,13 @@ bool ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return false;
     const bool reset = exists && (attributes & kProtection) != 0 &&
                        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (MoveFileExW(temporary.c_str(), path.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
+    for (std::size_t attempt = 0;; ++attempt) {
+        if (MoveFileExW(temporary.c_str(), path.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return true;
+        }
+        if (attempt == std::size(kReplaceWaitsMs) || !MayPass(GetLastError())) break;
+        Sleep(kReplaceWaitsMs[attempt]);
     }
     if (reset) SetFileAttributesW(path.c_str(), attributes);
     return false;

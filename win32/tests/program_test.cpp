@@ -167,6 +167,27 @@ TEST(BatchResultFile, HeldOpenByAnotherProgramStaysWholeAndTheStatusSaysSo) {
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"Drawchk.txt", "drawchk.exe", "keno.old"}));
 }
 
+// A virus scanner or a viewer that holds the result for a moment only delays the replace.
+TEST(BatchResultFile, HeldOpenForAMomentIsReplacedWhenLetGo) {
+    ProgramCopy folder;
+    WriteFile(folder / "keno.old", SampleDraws(1, 5001));
+    WriteFile(folder / "Drawchk.txt", kEarlier);
+    const auto result = folder / "Drawchk.txt";
+    const HANDLE held =
+        CreateFileW(result.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::thread let_go([held] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        CloseHandle(held);
+    });
+    const ProgramRun run = RunProgram(folder.program(), L"Frissit");
+    let_go.join();
+    EXPECT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 0u);
+    EXPECT_EQ(ReadFile(result), "5001   2011-08-25  Cs\r\n");
+}
+
 TEST(BatchDrawFile, AFolderNamedKenoOldIsAFailedOpen) {
     ProgramCopy folder;
     std::filesystem::create_directory(folder / "keno.old");
