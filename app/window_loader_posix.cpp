@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "window_module.h"
@@ -10,6 +11,7 @@ namespace drawchk {
 namespace {
 
 using RunWindowFunction = decltype(&DrawchkRunWindow);
+using BuildIdentityFunction = decltype(&DrawchkBuildIdentity);
 
 int CannotOpenWindow(const std::string& why) {
     std::fprintf(stderr, "drawchk: cannot open the window: %s\n", why.c_str());
@@ -28,20 +30,22 @@ int RunWindow(const std::optional<std::filesystem::path>& program_folder, int ar
     std::string looked_in;
     for (const std::filesystem::path& folder : folders) {
         const std::filesystem::path module = folder / DRAWCHK_WINDOW_MODULE;
+        looked_in += (looked_in.empty() ? "" : " or ") + folder.string();
         std::error_code error;
-        if (!std::filesystem::exists(module, error)) {
-            looked_in += (looked_in.empty() ? "" : " or ") + folder.string();
-            continue;
-        }
+        if (!std::filesystem::exists(module, error)) continue;
         // The module stays loaded until the program ends; Qt does not expect to be unloaded.
         void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (handle == nullptr) return CannotOpenWindow(dlerror());
+        // A module of another build may date differently, or have another entry: it counts as
+        // none.
+        auto identity = reinterpret_cast<BuildIdentityFunction>(dlsym(handle, kBuildIdentityName));
+        if (identity == nullptr || std::string_view(identity()) != DRAWCHK_BUILD_IDENTITY) continue;
         auto run = reinterpret_cast<RunWindowFunction>(dlsym(handle, kRunWindowName));
         if (run == nullptr) return CannotOpenWindow(module.string() + " has no window in it");
         const std::string folder_text = program_folder ? program_folder->string() : "";
         return run(argc, argv, program_folder ? folder_text.c_str() : nullptr);
     }
-    return CannotOpenWindow("no " DRAWCHK_WINDOW_MODULE " in " + looked_in);
+    return CannotOpenWindow("no " DRAWCHK_WINDOW_MODULE " of this build in " + looked_in);
 }
 
 }  // namespace drawchk

@@ -7,6 +7,8 @@
 
 #include "form1.h"
 
+extern "C" Q_DECL_EXPORT const char* DrawchkBuildIdentity() { return DRAWCHK_BUILD_IDENTITY; }
+
 extern "C" Q_DECL_EXPORT int DrawchkRunWindow(int argc, char** argv, const char* program_folder) {
     QApplication app(argc, argv);
     std::optional<std::filesystem::path> folder;

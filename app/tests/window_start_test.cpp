@@ -45,8 +45,28 @@ TEST(WindowModule, MissingEverywhereIsSaidOnceOnStderr) {
     const auto run = RunProgram(folder.program(), {.environment = {"QT_QPA_PLATFORM=offscreen"}});
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.output, "drawchk: cannot open the window: no " DRAWCHK_WINDOW_MODULE " in " +
+    EXPECT_EQ(run.output, "drawchk: cannot open the window: no " DRAWCHK_WINDOW_MODULE
+                          " of this build in " +
                               folder.path().string() + " or " + installed.string() + "\n");
+}
+
+// A module built from other sources may date differently or have another entry.
+TEST(WindowModule, OfAnotherBuildCountsAsNone) {
+    ProgramCopy folder;
+    std::filesystem::copy_file(DRAWCHK_OTHER_BUILD_MODULE_PATH, folder / DRAWCHK_WINDOW_MODULE);
+    WriteFile(folder / "keno.old", SampleDraws(1, 5010));
+    const std::filesystem::path installed = DRAWCHK_INSTALLED_FOLDER;
+    if (std::filesystem::exists(installed / DRAWCHK_WINDOW_MODULE)) {
+        GTEST_SKIP() << "an installed window module is in " << installed;
+    }
+    const auto run = RunProgram(
+        folder.program(), {.environment = {"QT_QPA_PLATFORM=offscreen"}, .deadline = kWindowWaits});
+    ASSERT_TRUE(run.exited) << "the window of another build opened";
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.output, "drawchk: cannot open the window: no " DRAWCHK_WINDOW_MODULE
+                          " of this build in " +
+                              folder.path().string() + " or " + installed.string() + "\n");
+    EXPECT_FALSE(std::filesystem::exists(folder / "Drawchk.txt"));
 }
 
 // A copy of the program in a folder of its own, on a machine where Drawchk is installed.
