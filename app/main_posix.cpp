@@ -1,7 +1,9 @@
 #include <csignal>
+#include <cstdio>
 
 #include "command_line.h"
 #include "program_folder.h"
+#include "screen.h"
 #include "start_up.h"
 #include "window_module.h"
 
@@ -12,6 +14,11 @@ int main(int argc, char** argv) {
     // Batch mode is decided before anything of the window is loaded, so it needs no display.
     if (drawchk::IsBatchMode(drawchk::ArgumentText(argc, argv))) {
         return drawchk::RunBatch(program_folder);
+    }
+    // A mistyped batch word in a scheduled job must not wait for a user, or abort in Qt.
+    if (!drawchk::WindowCanBeSeen()) {
+        std::fwrite(drawchk::kNoScreenMessage.data(), 1, drawchk::kNoScreenMessage.size(), stderr);
+        return drawchk::kNoScreen;
     }
     return drawchk::RunWindow(program_folder, argc, argv);
 }

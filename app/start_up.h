@@ -9,8 +9,14 @@
 
 namespace drawchk {
 
-// Exit statuses of batch mode: a missing result matters more than a missing draw file.
-enum BatchStatus : int { kBatchDone = 0, kBatchNoDrawFile = 1, kBatchResultNotWritten = 2 };
+// Exit statuses of batch mode: a missing result matters more than a missing draw file. And
+// one for a window asked for where no one can see it, which writes nothing.
+enum ExitStatus : int {
+    kBatchDone = 0,
+    kBatchNoDrawFile = 1,
+    kBatchResultNotWritten = 2,
+    kNoScreen = 3,
+};
 int BatchExitStatus(const CheckOutcome& outcome);
 
 // What an empty list after a check says about why it is empty; nothing for a list with rows.

@@ -4,6 +4,7 @@
 #include "command_line.h"
 #include "form1.h"
 #include "program_folder.h"
+#include "screen.h"
 #include "start_up.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_line*/,
@@ -13,6 +14,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_
     // The raw command line, not the one the C runtime splits and unquotes.
     if (drawchk::IsBatchMode(drawchk::ArgumentText(GetCommandLineW()))) {
         return drawchk::RunBatch(program_folder);
+    }
+    // A mistyped batch word in a task that no one sees must not wait for a user for days.
+    if (!drawchk::WindowCanBeSeen()) {
+        DWORD wrote = 0;
+        WriteFile(GetStdHandle(STD_ERROR_HANDLE), drawchk::kNoScreenMessage.data(),
+                  static_cast<DWORD>(drawchk::kNoScreenMessage.size()), &wrote, nullptr);
+        return drawchk::kNoScreen;
     }
     drawchk::win32::Form1 form(instance, program_folder);
     return form.Run(show_command);

@@ -36,6 +36,35 @@ INSTANTIATE_TEST_SUITE_P(Spellings, OtherCommandLines,
                                            std::vector<std::string>{"Frissit", "x"},
                                            std::vector<std::string>{"Frissit "}));
 
+// A mistyped batch word in a cron line, where there is no display: the program says what to
+// run instead and ends with status 3, writing nothing, rather than aborting inside Qt.
+class NoDisplay : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(NoDisplay, EndsWithStatusThreeAndSaysWhatToRun) {
+    ProgramCopy folder("drawchk", DRAWCHK_WINDOW_MODULE_PATH);
+    WriteFile(folder / "keno.old", SampleDraws(1, 5010));
+    const auto run = RunProgram(folder.program(), {.args = {"frissit"}, .environment = GetParam()});
+    ASSERT_TRUE(run.exited) << "ended by signal " << run.status - 128;
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.output,
+              "drawchk: there is no screen to show the window on; \"drawchk Frissit\" "
+              "(exactly so) checks without one\n");
+    EXPECT_FALSE(std::filesystem::exists(folder / "Drawchk.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Environments, NoDisplay,
+    ::testing::Values(std::vector<std::string>{}, std::vector<std::string>{"DISPLAY=:48761"},
+                      std::vector<std::string>{"DISPLAY="},
+                      std::vector<std::string>{"WAYLAND_DISPLAY=drawchk-nowhere",
+                                               "XDG_RUNTIME_DIR=/tmp"}),
+    [](const auto& info) {
+        return info.param.empty()            ? std::string("Nothing")
+               : info.param.size() > 1       ? std::string("DeadWayland")
+               : info.param[0] == "DISPLAY=" ? std::string("EmptyDisplay")
+                                             : std::string("DeadDisplay");
+    });
+
 TEST(WindowModule, MissingEverywhereIsSaidOnceOnStderr) {
     ProgramCopy folder;
     const std::filesystem::path installed = DRAWCHK_INSTALLED_FOLDER;

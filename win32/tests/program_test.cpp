@@ -43,13 +43,16 @@ BOOL CALLBACK FindDrawchkWindow(HWND window, LPARAM search_address) {
 }
 
 // Starts `program` with the raw argument text after its quoted name, as Explorer or the Task
-// Scheduler would, and ends it at the deadline, or once its window has stood for a while.
+// Scheduler would, on `desktop` ("station\\desktop") if one is given, and ends it at the
+// deadline, or once its window has stood for a while.
 ProgramRun RunProgram(const std::filesystem::path& program, std::wstring_view arguments,
-                      std::chrono::milliseconds deadline = std::chrono::seconds(30)) {
+                      std::chrono::milliseconds deadline = std::chrono::seconds(30),
+                      std::wstring desktop = {}) {
     constexpr auto kWindowStands = std::chrono::milliseconds(500);
     std::wstring command_line = L"\"" + program.wstring() + L"\" " + std::wstring(arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    if (!desktop.empty()) startup.lpDesktop = desktop.data();
     PROCESS_INFORMATION process{};
     ProgramRun run;
     if (!CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -196,6 +199,27 @@ TEST(BatchDrawFile, AFolderNamedKenoOldIsAFailedOpen) {
     EXPECT_TRUE(run.exited);
     EXPECT_EQ(run.status, 1u);
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "\r\n");
+}
+
+// A task set to run whether the user is logged on or not runs in a window station no one
+// sees: a mistyped batch word there ends at once with status 3 instead of waiting for days.
+TEST(NoScreen, AWindowStationNoOneSeesEndsTheProgramWithStatusThree) {
+    ProgramCopy folder;
+    WriteFile(folder / "keno.old", SampleDraws(1, 5010));
+    const HWINSTA interactive = GetProcessWindowStation();
+    const HWINSTA unseen = CreateWindowStationW(L"DrawchkTask", 0, WINSTA_ALL_ACCESS, nullptr);
+    ASSERT_NE(unseen, nullptr);
+    ASSERT_TRUE(SetProcessWindowStation(unseen));
+    const HDESK desktop = CreateDesktopW(L"Default", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    SetProcessWindowStation(interactive);
+    ASSERT_NE(desktop, nullptr);
+    const ProgramRun run =
+        RunProgram(folder.program(), L"frissit", std::chrono::seconds(20), L"DrawchkTask\\Default");
+    CloseDesktop(desktop);
+    CloseWindowStation(unseen);
+    EXPECT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 3u);
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"drawchk.exe", "keno.old"}));
 }
 
 // Needs a display: any other command line opens the window, which waits for the user.
