@@ -1,9 +1,10 @@
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <span>
+
+#include "unique_file.h"
 
 namespace drawchk {
 
@@ -38,7 +39,6 @@ class FileSource : public ByteSource {
     FileSource() = default;
     FileSource(const FileSource&) = delete;
     FileSource& operator=(const FileSource&) = delete;
-    ~FileSource() override { Close(); }
 
     // Only a regular file opens: a directory, FIFO or device would fail or block a read.
     // The file stays open to other readers and to the program that writes it.
@@ -49,10 +49,7 @@ class FileSource : public ByteSource {
     bool ReadFailed() const override { return read_failed_; }
 
   private:
-    // A file descriptor or a Windows handle; both systems spell "none" as -1.
-    static constexpr std::intptr_t kNoFile = -1;
-
-    std::intptr_t file_ = kNoFile;
+    UniqueFile file_;
     bool read_failed_ = false;
     std::unique_ptr<char[]> buffer_;
 };

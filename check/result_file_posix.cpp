@@ -4,6 +4,7 @@
 #include <cerrno>
 
 #include "result_file_platform.h"
+#include "unique_file.h"
 
 namespace drawchk::result_file {
 namespace {
@@ -22,11 +23,11 @@ bool WriteAll(int fd, std::string_view content) {
 
 NewFile WriteNewFile(const std::filesystem::path& temporary, std::string_view content) {
     // Exclusive, so two checks at once never share a temporary file; 0666 less the umask.
-    const int fd =
-        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (fd < 0) return errno == EEXIST ? NewFile::kNameTaken : NewFile::kNotCreated;
-    const bool written = WriteAll(fd, content) && ::fsync(fd) == 0;
-    return ::close(fd) == 0 && written ? NewFile::kWritten : NewFile::kIncomplete;
+    UniqueFile file(
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
+    if (!file) return errno == EEXIST ? NewFile::kNameTaken : NewFile::kNotCreated;
+    const bool written = WriteAll(file.get(), content) && ::fsync(file.get()) == 0;
+    return file.Close() && written ? NewFile::kWritten : NewFile::kIncomplete;
 }
 
 bool ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& path) {
@@ -34,11 +35,8 @@ bool ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::
     if (::rename(temporary.c_str(), path.c_str()) != 0) return false;
     // Make the rename itself durable; the result is already in place if this fails.
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    const UniqueFile dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir) ::fsync(dir.get());
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "result_file_platform.h"
+#include "unique_file.h"
 
 namespace drawchk::result_file {
 namespace {
@@ -25,18 +26,18 @@ bool MayPass(DWORD error) {
 
 NewFile WriteNewFile(const std::filesystem::path& temporary, std::string_view content) {
     // CREATE_NEW is exclusive, so two checks at once never share a temporary file.
-    const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    UniqueFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         const DWORD error = GetLastError();
         return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? NewFile::kNameTaken
                                                                            : NewFile::kNotCreated;
     }
     DWORD wrote = 0;
-    const bool written =
-        WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &wrote, nullptr) &&
-        wrote == content.size() && FlushFileBuffers(file);
-    return CloseHandle(file) && written ? NewFile::kWritten : NewFile::kIncomplete;
+    const bool written = WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()),
+                                   &wrote, nullptr) &&
+                         wrote == content.size() && FlushFileBuffers(file.get());
+    return file.Close() && written ? NewFile::kWritten : NewFile::kIncomplete;
 }
 
 bool ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& path) {

@@ -20,9 +20,17 @@ constexpr int kIconId = 1;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = 0;
 
+UniqueIcon LoadProgramIcon(HINSTANCE instance, int width_metric, int height_metric) {
+    return UniqueIcon(static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, GetSystemMetrics(width_metric),
+                   GetSystemMetrics(height_metric), LR_DEFAULTCOLOR)));
+}
+
 void RegisterWindowClass(HINSTANCE instance, WNDPROC window_proc) {
-    // Lives as long as the class, which is as long as the program.
+    // These live as long as the class, which is as long as the program.
     static const UniqueBrush background(CreateSolidBrush(ToColorRef(design::kBackground)));
+    static const UniqueIcon icon = LoadProgramIcon(instance, SM_CXICON, SM_CYICON);
+    static const UniqueIcon small_icon = LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON);
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof window_class;
     window_class.lpfnWndProc = window_proc;
@@ -30,12 +38,8 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC window_proc) {
     window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     window_class.hbrBackground = background.get();
     window_class.lpszClassName = kClassName;
-    window_class.hIcon = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                   GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
-    window_class.hIconSm = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    window_class.hIcon = icon.get();
+    window_class.hIconSm = small_icon.get();
     RegisterClassExW(&window_class);
 }
 
@@ -54,9 +58,11 @@ Form1::Form1(HINSTANCE instance, std::optional<std::filesystem::path> program_fo
     const UINT dpi = SystemDpi();
     const RECT client = ToPixels(design::kClientArea, dpi);
     const RECT frame = WindowRectForClient(client, kStyle, kExStyle, dpi);
-    CreateWindowExW(kExStyle, kClassName, ToWide(design::kTitle).c_str(), kStyle, frame.left,
-                    frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                    instance, this);
+    // The window procedure has the handle from the first message on; a window that failed to
+    // be made leaves none.
+    window_ = CreateWindowExW(kExStyle, kClassName, ToWide(design::kTitle).c_str(), kStyle,
+                              frame.left, frame.top, frame.right - frame.left,
+                              frame.bottom - frame.top, nullptr, nullptr, instance, this);
     if (window_ != nullptr) Form_Load();
 }
 
@@ -83,6 +89,12 @@ LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wparam, LPA
     }
     auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (form == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+    if (message == WM_NCDESTROY) {
+        // The window's last message: nothing may reach the form through it after this.
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        form->window_ = nullptr;
+        return DefWindowProcW(window, message, wparam, lparam);
+    }
     return form->HandleMessage(message, wparam, lparam);
 }
 

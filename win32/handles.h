@@ -14,6 +14,12 @@ struct GdiObjectDeleter {
 using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
 
+// Icons loaded from the program's resources, destroyed when their owner goes.
+struct IconDeleter {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
 // A device context taken with GetDC, given back on leaving scope.
 class WindowDc {
   public:

@@ -10,6 +10,7 @@
 #include "result_file.h"
 #include "run_check.h"
 #include "temp_folder.h"
+#include "unique_file.h"
 
 namespace drawchk {
 namespace {
@@ -19,19 +20,8 @@ using testing::ReadFile;
 using testing::TempFolder;
 using testing::WriteFile;
 
-// A handle closed when it goes out of scope.
-struct FileHandle {
-    explicit FileHandle(HANDLE h) : handle(h) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() {
-        if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
-    }
-    HANDLE handle;
-};
-
-FileHandle OpenShared(const std::filesystem::path& path, DWORD access, DWORD share) {
-    return FileHandle(CreateFileW(path.c_str(), access, share, nullptr, OPEN_EXISTING,
+UniqueFile OpenShared(const std::filesystem::path& path, DWORD access, DWORD share) {
+    return UniqueFile(CreateFileW(path.c_str(), access, share, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
@@ -56,9 +46,9 @@ TEST(WindowsResultFile, ResetsReadOnlyHiddenAndSystemAttributesAndReplacesTheFil
 TEST(WindowsDrawFile, ReadsWhileItsWriterHoldsItOpen) {
     TempFolder folder("drawchk Kenó");
     WriteFile(folder / "keno.old", NumberedLines(5003));
-    const FileHandle writer = OpenShared(folder / "keno.old", GENERIC_READ | GENERIC_WRITE,
+    const UniqueFile writer = OpenShared(folder / "keno.old", GENERIC_READ | GENERIC_WRITE,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE);
-    ASSERT_NE(writer.handle, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(writer);
     RowList rows;
     const CheckOutcome outcome = RunCheck(folder.path(), rows, kHungarianDayLabels);
     EXPECT_EQ(outcome.draw_file, DrawFile::kRead);
