@@ -1,9 +1,7 @@
 #pragma once
 
-#include <sys/resource.h>
-#include <sys/types.h>
-
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,22 +10,32 @@
 namespace drawchk::testing {
 
 struct RunOptions {
+    // The arguments, UTF-8. Windows hands a program one raw text: there they are joined by
+    // blanks, as they stand, after the quoted program name.
     std::vector<std::string> args;
-    std::vector<std::string> environment;  // added to ours, less any display
+    // POSIX: added to ours, less any display, which a test gives where it wants one.
+    std::vector<std::string> environment;
     std::chrono::milliseconds deadline = std::chrono::seconds(30);
-    std::filesystem::path working_folder = "/";
-    std::optional<rlim_t> file_size_limit;
-    std::optional<uid_t> user;  // run as this user and group (when we are root)
+    // Empty: the root folder on POSIX, ours on Windows.
+    std::filesystem::path working_folder;
+    // POSIX: a file-size limit in bytes, and a user (and group) to run as when we are root.
+    std::optional<std::uint64_t> file_size_limit;
+    std::optional<unsigned> user;
+    // Windows: the "station\desktop" to start the program on; empty for ours.
+    std::string desktop;
 };
 
 struct ProgramRun {
     bool exited = false;  // false: killed by a signal, or still running at the deadline
     int status = -1;      // the exit status when it exited
-    std::string output;   // what it wrote to stdout and stderr
-    long peak_kib = 0;    // its peak resident size
+    std::string output;   // POSIX: what it wrote to stdout and stderr
+    long peak_kib = 0;    // POSIX: its peak resident size
+    // Windows: a window titled "Drawchk." belonged to the program; once it has stood for a
+    // moment the program is ended, as it would wait for a user.
+    bool window_seen = false;
 };
 
-// Runs `program` as a user or a scheduled job would, and kills it at the deadline.
+// Runs `program` as a user or a scheduled job would, and ends it at the deadline.
 ProgramRun RunProgram(const std::filesystem::path& program, RunOptions options = {});
 
 }  // namespace drawchk::testing

@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,6 +31,8 @@ ProgramRun RunProgram(const std::filesystem::path& program, RunOptions options) 
     for (std::string& e : env) envp.push_back(e.data());
     envp.push_back(nullptr);
 
+    const std::filesystem::path folder =
+        options.working_folder.empty() ? std::filesystem::path("/") : options.working_folder;
     ProgramRun run;
     int out[2];
     if (pipe2(out, O_CLOEXEC) != 0) return run;
@@ -37,12 +40,16 @@ ProgramRun RunProgram(const std::filesystem::path& program, RunOptions options) 
     if (pid == 0) {
         dup2(out[1], STDOUT_FILENO);
         dup2(out[1], STDERR_FILENO);
-        if (chdir(options.working_folder.c_str()) != 0) _exit(120);
+        if (chdir(folder.c_str()) != 0) _exit(120);
         if (options.file_size_limit) {
-            const rlimit limit{*options.file_size_limit, *options.file_size_limit};
+            const auto bytes = static_cast<rlim_t>(*options.file_size_limit);
+            const rlimit limit{bytes, bytes};
             if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(121);
         }
-        if (options.user && (setgid(*options.user) != 0 || setuid(*options.user) != 0)) _exit(122);
+        if (options.user && (setgid(static_cast<gid_t>(*options.user)) != 0 ||
+                             setuid(static_cast<uid_t>(*options.user)) != 0)) {
+            _exit(122);
+        }
         execve(argv[0], argv.data(), envp.data());
         _exit(123);
     }

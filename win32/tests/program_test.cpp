@@ -9,78 +9,18 @@
 #include <thread>
 #include <vector>
 
+#include "program_runner.h"
 #include "sample_draws.h"
 #include "temp_folder.h"
 
 namespace drawchk {
 namespace {
 
+using testing::ProgramRun;
 using testing::ReadFile;
+using testing::RunProgram;
 using testing::TempFolder;
 using testing::WriteFile;
-
-struct ProgramRun {
-    bool exited = false;  // false: still running at the deadline, then ended
-    DWORD status = 0;
-    bool window_seen = false;  // a window titled "Drawchk." belonged to the program
-};
-
-struct WindowSearch {
-    DWORD process_id;
-    bool found;
-};
-
-BOOL CALLBACK FindDrawchkWindow(HWND window, LPARAM search_address) {
-    auto& search = *reinterpret_cast<WindowSearch*>(search_address);
-    DWORD process_id = 0;
-    GetWindowThreadProcessId(window, &process_id);
-    wchar_t title[16] = {};
-    GetWindowTextW(window, title, 16);
-    if (process_id == search.process_id && std::wstring_view(title) == L"Drawchk.") {
-        search.found = true;
-    }
-    return !search.found;
-}
-
-// Starts `program` with the raw argument text after its quoted name, as Explorer or the Task
-// Scheduler would, on `desktop` ("station\\desktop") if one is given, and ends it at the
-// deadline, or once its window has stood for a while.
-ProgramRun RunProgram(const std::filesystem::path& program, std::wstring_view arguments,
-                      std::chrono::milliseconds deadline = std::chrono::seconds(30),
-                      std::wstring desktop = {}) {
-    constexpr auto kWindowStands = std::chrono::milliseconds(500);
-    std::wstring command_line = L"\"" + program.wstring() + L"\" " + std::wstring(arguments);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    if (!desktop.empty()) startup.lpDesktop = desktop.data();
-    PROCESS_INFORMATION process{};
-    ProgramRun run;
-    if (!CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process)) {
-        ADD_FAILURE() << "cannot start " << program << ": error " << GetLastError();
-        return run;
-    }
-    auto stop_at = std::chrono::steady_clock::now() + deadline;
-    run.exited = true;
-    while (WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT) {
-        if (!run.window_seen) {
-            WindowSearch search{process.dwProcessId, false};
-            EnumWindows(&FindDrawchkWindow, reinterpret_cast<LPARAM>(&search));
-            run.window_seen = search.found;
-            if (run.window_seen) stop_at = std::chrono::steady_clock::now() + kWindowStands;
-        }
-        if (std::chrono::steady_clock::now() > stop_at) {
-            TerminateProcess(process.hProcess, 255);
-            WaitForSingleObject(process.hProcess, INFINITE);
-            run.exited = false;
-            break;
-        }
-    }
-    if (run.exited) GetExitCodeProcess(process.hProcess, &run.status);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return run;
-}
 
 // A program folder holding a copy of drawchk.exe and nothing else.
 class ProgramCopy {
@@ -101,9 +41,9 @@ const std::string kEarlier = "earlier result\r\n";
 struct BatchCase {
     const char* name;
     const char* folder;
-    const wchar_t* arguments;
+    const char* arguments;
     std::optional<std::string> draws;  // none: no draw file
-    DWORD status;
+    int status;
     std::string result;
     std::optional<std::string> rest_days = {};  // szunnapok.txt, if any
 };
@@ -118,7 +58,7 @@ TEST_P(Batch, WritesTheResultAndExitsWithItsStatus) {
     WriteFile(folder / "Drawchk.txt", kEarlier);
     if (c.draws) WriteFile(folder / "keno.old", *c.draws);
     if (c.rest_days) WriteFile(folder / "szunnapok.txt", *c.rest_days);
-    const ProgramRun run = RunProgram(folder.program(), c.arguments);
+    const ProgramRun run = RunProgram(folder.program(), {.args = {c.arguments}});
     EXPECT_TRUE(run.exited);
     EXPECT_FALSE(run.window_seen);
     EXPECT_EQ(run.status, c.status);
@@ -127,14 +67,14 @@ TEST_P(Batch, WritesTheResultAndExitsWithItsStatus) {
 
 INSTANTIATE_TEST_SUITE_P(
     Runs, Batch,
-    ::testing::Values(BatchCase{"SampleFile", "drawchk", L"Frissit", SampleDraws(1, 10113), 0,
+    ::testing::Values(BatchCase{"SampleFile", "drawchk", "Frissit", SampleDraws(1, 10113), 0,
                                 "10113   2025-08-29  P\r\n"},
                       BatchCase{"FolderWithBlanksAndHungarianLetters", "Kenó programok Győző",
-                                L"Frissit", SampleDraws(1, 5001), 0, "5001   2011-08-25  Cs\r\n"},
-                      BatchCase{"LeadingBlanksAndTabs", "drawchk", L" \t Frissit",
+                                "Frissit", SampleDraws(1, 5001), 0, "5001   2011-08-25  Cs\r\n"},
+                      BatchCase{"LeadingBlanksAndTabs", "drawchk", " \t Frissit",
                                 SampleDraws(1, 5001), 0, "5001   2011-08-25  Cs\r\n"},
-                      BatchCase{"MissingDrawFile", "drawchk", L"Frissit", std::nullopt, 1, "\r\n"},
-                      BatchCase{"ListedRestDay", "Kenó", L"Frissit", SampleDraws(1, 10113), 0,
+                      BatchCase{"MissingDrawFile", "drawchk", "Frissit", std::nullopt, 1, "\r\n"},
+                      BatchCase{"ListedRestDay", "Kenó", "Frissit", SampleDraws(1, 10113), 0,
                                 "10113   2025-08-30  Szo\r\n", "10100 nincs húzás előtte\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -145,9 +85,9 @@ TEST(BatchResultFile, ReadOnlyHiddenAndSystemIsReplacedWithAPlainOne) {
     const auto result = folder / "Drawchk.txt";
     ASSERT_TRUE(SetFileAttributesW(
         result.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
-    const ProgramRun run = RunProgram(folder.program(), L"Frissit");
+    const ProgramRun run = RunProgram(folder.program(), {.args = {"Frissit"}});
     EXPECT_TRUE(run.exited);
-    EXPECT_EQ(run.status, 0u);
+    EXPECT_EQ(run.status, 0);
     EXPECT_EQ(ReadFile(result), "5001   2011-08-25  Cs\r\n");
     EXPECT_EQ(GetFileAttributesW(result.c_str()) &
                   (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
@@ -162,10 +102,10 @@ TEST(BatchResultFile, HeldOpenByAnotherProgramStaysWholeAndTheStatusSaysSo) {
     const HANDLE held = CreateFileW(result.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    const ProgramRun run = RunProgram(folder.program(), L"Frissit");
+    const ProgramRun run = RunProgram(folder.program(), {.args = {"Frissit"}});
     CloseHandle(held);
     EXPECT_TRUE(run.exited);
-    EXPECT_EQ(run.status, 2u);
+    EXPECT_EQ(run.status, 2);
     EXPECT_EQ(ReadFile(result), kEarlier);
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"Drawchk.txt", "drawchk.exe", "keno.old"}));
 }
@@ -184,10 +124,10 @@ TEST(BatchResultFile, HeldOpenForAMomentIsReplacedWhenLetGo) {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         CloseHandle(held);
     });
-    const ProgramRun run = RunProgram(folder.program(), L"Frissit");
+    const ProgramRun run = RunProgram(folder.program(), {.args = {"Frissit"}});
     let_go.join();
     EXPECT_TRUE(run.exited);
-    EXPECT_EQ(run.status, 0u);
+    EXPECT_EQ(run.status, 0);
     EXPECT_EQ(ReadFile(result), "5001   2011-08-25  Cs\r\n");
 }
 
@@ -195,9 +135,9 @@ TEST(BatchDrawFile, AFolderNamedKenoOldIsAFailedOpen) {
     ProgramCopy folder;
     std::filesystem::create_directory(folder / "keno.old");
     WriteFile(folder / "Drawchk.txt", kEarlier);
-    const ProgramRun run = RunProgram(folder.program(), L"Frissit");
+    const ProgramRun run = RunProgram(folder.program(), {.args = {"Frissit"}});
     EXPECT_TRUE(run.exited);
-    EXPECT_EQ(run.status, 1u);
+    EXPECT_EQ(run.status, 1);
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "\r\n");
 }
 
@@ -213,30 +153,32 @@ TEST(NoScreen, AWindowStationNoOneSeesEndsTheProgramWithStatusThree) {
     const HDESK desktop = CreateDesktopW(L"Default", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
     SetProcessWindowStation(interactive);
     ASSERT_NE(desktop, nullptr);
-    const ProgramRun run =
-        RunProgram(folder.program(), L"frissit", std::chrono::seconds(20), L"DrawchkTask\\Default");
+    const ProgramRun run = RunProgram(folder.program(), {.args = {"frissit"},
+                                                         .deadline = std::chrono::seconds(20),
+                                                         .desktop = "DrawchkTask\\Default"});
     CloseDesktop(desktop);
     CloseWindowStation(unseen);
     EXPECT_TRUE(run.exited);
-    EXPECT_EQ(run.status, 3u);
+    EXPECT_EQ(run.status, 3);
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"drawchk.exe", "keno.old"}));
 }
 
 // Needs a display: any other command line opens the window, which waits for the user.
-class WindowStart : public ::testing::TestWithParam<const wchar_t*> {};
+class WindowStart : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(WindowStart, OpensTheWindowAndWritesNothing) {
     ProgramCopy folder;
     WriteFile(folder / "keno.old", SampleDraws(1, 5010));
-    const ProgramRun run = RunProgram(folder.program(), GetParam(), std::chrono::seconds(20));
+    const ProgramRun run =
+        RunProgram(folder.program(), {.args = {GetParam()}, .deadline = std::chrono::seconds(20)});
     EXPECT_FALSE(run.exited) << "ended with status " << run.status;
     EXPECT_TRUE(run.window_seen);
     EXPECT_FALSE(std::filesystem::exists(folder / "Drawchk.txt"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Spellings, WindowStart,
-                         ::testing::Values(L"", L"frissit", L"FRISSIT", L"Frissit x", L"Frissit ",
-                                           L"\"Frissit\""));
+                         ::testing::Values("", "frissit", "FRISSIT", "Frissit x", "Frissit ",
+                                           "\"Frissit\""));
 
 }  // namespace
 }  // namespace drawchk

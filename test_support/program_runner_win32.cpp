@@ -1,0 +1,80 @@
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "program_runner.h"
+
+namespace drawchk::testing {
+namespace {
+
+std::wstring Widen(std::string_view utf8) {
+    if (utf8.empty()) return {};
+    const int size = static_cast<int>(utf8.size());
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), size)));
+    return wide;
+}
+
+struct WindowSearch {
+    DWORD process_id;
+    bool found;
+};
+
+BOOL CALLBACK FindDrawchkWindow(HWND window, LPARAM search_address) {
+    auto& search = *reinterpret_cast<WindowSearch*>(search_address);
+    DWORD process_id = 0;
+    GetWindowThreadProcessId(window, &process_id);
+    wchar_t title[16] = {};
+    GetWindowTextW(window, title, 16);
+    if (process_id == search.process_id && std::wstring_view(title) == L"Drawchk.") {
+        search.found = true;
+    }
+    return !search.found;
+}
+
+}  // namespace
+
+ProgramRun RunProgram(const std::filesystem::path& program, RunOptions options) {
+    constexpr auto kWindowStands = std::chrono::milliseconds(500);
+    // As Explorer or the Task Scheduler writes it: the quoted name, then the raw arguments.
+    std::wstring command_line = L"\"" + program.wstring() + L"\"";
+    for (const std::string& arg : options.args) command_line += L" " + Widen(arg);
+    std::wstring desktop = Widen(options.desktop);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!desktop.empty()) startup.lpDesktop = desktop.data();
+    PROCESS_INFORMATION process{};
+    ProgramRun run;
+    if (!CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        options.working_folder.empty() ? nullptr : options.working_folder.c_str(),
+                        &startup, &process)) {
+        return run;
+    }
+    auto stop_at = std::chrono::steady_clock::now() + options.deadline;
+    run.exited = true;
+    while (WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT) {
+        if (!run.window_seen) {
+            WindowSearch search{process.dwProcessId, false};
+            EnumWindows(&FindDrawchkWindow, reinterpret_cast<LPARAM>(&search));
+            run.window_seen = search.found;
+            if (run.window_seen) stop_at = std::chrono::steady_clock::now() + kWindowStands;
+        }
+        if (std::chrono::steady_clock::now() > stop_at) {
+            TerminateProcess(process.hProcess, 255);
+            WaitForSingleObject(process.hProcess, INFINITE);
+            run.exited = false;
+            break;
+        }
+    }
+    DWORD status = 0;
+    if (run.exited && GetExitCodeProcess(process.hProcess, &status)) {
+        run.status = static_cast<int>(status);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return run;
+}
+
+}  // namespace drawchk::testing
