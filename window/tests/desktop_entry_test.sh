@@ -1,29 +1,51 @@
 #!/usr/bin/env bash
-# Installs into prefixes that a home folder can hold and checks the menu entry: it passes
-# desktop-file-validate, and Exec names the installed program as one quoted argument.
-# Usage: desktop_entry_test.sh BUILD_FOLDER DESKTOP_FILE_VALIDATE
+# The menu entry, as `cmake --install --strip` writes it under prefixes that a home folder can
+# hold, and as the download's script writes it from a folder with a blank and Hungarian
+# letters: it passes desktop-file-validate, and Exec names the program as one quoted
+# argument. The installed program and window module carry no symbol table.
+# Usage: desktop_entry_test.sh BUILD_FOLDER DESKTOP_FILE_VALIDATE SOURCE_FOLDER
 set -euo pipefail
 build=$1
 validate=$2
+source=$3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-
-check() {
-    local prefix=$1 expected=$2
-    cmake --install "$build" --prefix "$prefix" >/dev/null
-    local entry="$prefix/share/applications/drawchk.desktop"
-    "$validate" "$entry"
-    local exec
-    exec=$(grep '^Exec=' "$entry")
-    if [ "$exec" != "Exec=$expected" ]; then
-        echo "for prefix '$prefix': got '$exec', want 'Exec=$expected'" >&2
-        exit 1
-    fi
-    [ -x "$prefix/lib/drawchk/drawchk" ]
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
 }
 
-check "$scratch/Kenó programok" "\"$scratch/Kenó programok/lib/drawchk/drawchk\""
+check_entry() {
+    local share=$1 expected=$2
+    local entry="$share/applications/drawchk.desktop"
+    "$validate" "$entry"
+    [ -f "$share/icons/hicolor/scalable/apps/drawchk.svg" ] || fail "no icon under $share"
+    local exec
+    exec=$(grep '^Exec=' "$entry")
+    [ "$exec" = "Exec=$expected" ] || fail "under '$share': got '$exec', want 'Exec=$expected'"
+}
+
+install_under() {
+    local prefix=$1 expected=$2
+    cmake --install "$build" --prefix "$prefix" --strip >/dev/null
+    check_entry "$prefix/share" "$expected"
+    for file in "$prefix/lib/drawchk/drawchk" "$prefix/lib/drawchk/drawchk_window.so"; do
+        [ -f "$file" ] || fail "$file was not installed"
+        readelf -S "$file" | grep -q '\.symtab' && fail "$file was installed with its symbols"
+    done
+    return 0
+}
+
+install_under "$scratch/Kenó programok" "\"$scratch/Kenó programok/lib/drawchk/drawchk\""
 # A quote and a dollar sign are escaped for the quoting, and the escape once more for the
 # value; a per cent sign is doubled. (CMake itself cannot install under a backslash.)
-check "$scratch/a \"b\" \$c 5%" "\"$scratch/a \\\\\"b\\\\\" \\\\\$c 5%%/lib/drawchk/drawchk\""
-echo "menu entries valid"
+install_under "$scratch/a \"b\" \$c 5%" "\"$scratch/a \\\\\"b\\\\\" \\\\\$c 5%%/lib/drawchk/drawchk\""
+
+# The download's own script, run by a user from the unpacked folder.
+download="$scratch/Letöltések/drawchk Győző"
+mkdir -p "$download"
+cp "$source/window/install-menu-entry.sh" "$source/window/drawchk.desktop.in" \
+    "$source/window/drawchk.svg" "$download/"
+(cd "$scratch" && HOME="$scratch/home" XDG_DATA_HOME= "$download/install-menu-entry.sh" >/dev/null)
+check_entry "$scratch/home/.local/share" "\"$download/drawchk\""
+echo "menu entries valid, installed files stripped"
