@@ -36,6 +36,7 @@ class DrawReader {
     ByteSource& source_;
     const char* pos_ = nullptr;
     const char* end_ = nullptr;
+    bool ended_ = false;
     // Holds an item that had to be gathered across chunks or out of quotes.
     std::string gathered_;
 };
