@@ -7,9 +7,6 @@
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
-#if defined(__GNUC__) && defined(__x86_64__)
-#include <immintrin.h>
-#endif
 
 namespace drawchk {
 namespace {
@@ -25,7 +22,7 @@ void Keep(std::string* item, const char* begin, const char* end) {
 }
 
 // The first comma, CR or LF in [begin, end), or `end`: one pass, sixteen bytes at a time.
-const char* FindDelimiterSse2(const char* begin, const char* end) {
+const char* FindDelimiter(const char* begin, const char* end) {
     const char* p = begin;
 #ifdef __SSE2__
     const __m128i comma = _mm_set1_epi8(',');
@@ -42,40 +39,6 @@ const char* FindDelimiterSse2(const char* begin, const char* end) {
 #endif
     return std::find_if(p, end, IsDelimiter);
 }
-
-#if defined(__GNUC__) && defined(__x86_64__)
-// The same, thirty-two bytes at a time, on processors that have AVX2: a draw line is about
-// sixty bytes, so most lines take two steps instead of four.
-__attribute__((target("avx2"))) const char* FindDelimiterAvx2(const char* begin, const char* end) {
-    const char* p = begin;
-    const __m256i comma = _mm256_set1_epi8(',');
-    const __m256i cr = _mm256_set1_epi8('\r');
-    const __m256i lf = _mm256_set1_epi8('\n');
-    for (; end - p >= 32; p += 32) {
-        const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
-        const __m256i hits = _mm256_or_si256(
-            _mm256_or_si256(_mm256_cmpeq_epi8(bytes, comma), _mm256_cmpeq_epi8(bytes, cr)),
-            _mm256_cmpeq_epi8(bytes, lf));
-        const auto mask = static_cast<unsigned>(_mm256_movemask_epi8(hits));
-        if (mask != 0) return p + std::countr_zero(mask);
-    }
-    return FindDelimiterSse2(p, end);
-}
-
-using FindDelimiterFunction = const char* (*)(const char*, const char*);
-
-FindDelimiterFunction ChooseFindDelimiter() {
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2") ? &FindDelimiterAvx2 : &FindDelimiterSse2;
-}
-
-// Chosen once, when the program starts.
-const FindDelimiterFunction FindDelimiter = ChooseFindDelimiter();
-#else
-const char* FindDelimiter(const char* begin, const char* end) {
-    return FindDelimiterSse2(begin, end);
-}
-#endif
 
 // memchr that answers `end` instead of null.
 const char* Find(const char* begin, const char* end, char c) {

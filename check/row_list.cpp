@@ -7,6 +7,11 @@ void RowList::Clear() {
     ends_.clear();
     out_of_place_.clear();
     first_visible_ = 0;
+    // Room for a full list of usual rows from the start: the system hands out the pages only
+    // as rows reach them, and no growth copies the rows already there.
+    text_.reserve(std::size_t{kMaxRows} * kUsualRowBytes);
+    ends_.reserve(kMaxRows);
+    out_of_place_.reserve(kMaxRows);
 }
 
 bool RowList::Append(std::string_view text, bool out_of_place) {

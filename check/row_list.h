@@ -29,6 +29,9 @@ class RowList {
     void SetFirstVisible(int row);
 
   private:
+    // A draw number, its date and label: "10113   2025-08-29  Sze".
+    static constexpr std::size_t kUsualRowBytes = 24;
+
     std::string text_;
     std::vector<std::size_t> ends_;
     std::vector<unsigned char> out_of_place_;  // bytes, which append faster than bits
