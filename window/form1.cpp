@@ -62,7 +62,10 @@ Form1::Form1(std::optional<std::filesystem::path> program_folder, QWidget* paren
     setWindowTitle(ToQString(design::kTitle));
     // The icon lives in this static library, whose resources the linker may otherwise drop.
     Q_INIT_RESOURCE(drawchk);
-    setWindowIcon(QIcon(":/drawchk.svg"));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64})
+        icon.addFile(QString(":/icon/drawchk-%1.png").arg(size));
+    setWindowIcon(icon);
     setFont(WindowFont());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, ToQColor(design::kBackground));
