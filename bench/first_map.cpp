@@ -37,8 +37,8 @@ long MicrosecondsToFirstMap(Display* display, std::vector<char*> argv) {
         XEvent event;
         XNextEvent(display, &event);
         if (event.type == MapNotify) {
-            micros = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start)
-                         .count();
+            micros =
+                std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
             break;
         }
     }
