@@ -36,6 +36,6 @@ struct ProgramRun {
 };
 
 // Runs `program` as a user or a scheduled job would, and ends it at the deadline.
-ProgramRun RunProgram(const std::filesystem::path& program, RunOptions options = {});
+ProgramRun RunProgram(const std::filesystem::path& program, const RunOptions& options = {});
 
 }  // namespace drawchk::testing

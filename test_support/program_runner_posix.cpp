@@ -11,7 +11,7 @@ extern char** environ;
 
 namespace drawchk::testing {
 
-ProgramRun RunProgram(const std::filesystem::path& program, RunOptions options) {
+ProgramRun RunProgram(const std::filesystem::path& program, const RunOptions& options) {
     // Everything the child needs is built before the fork.
     std::vector<std::string> env;
     for (char** e = environ; *e != nullptr; ++e) {

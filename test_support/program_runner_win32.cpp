@@ -36,7 +36,7 @@ BOOL CALLBACK FindDrawchkWindow(HWND window, LPARAM search_address) {
 
 }  // namespace
 
-ProgramRun RunProgram(const std::filesystem::path& program, RunOptions options) {
+ProgramRun RunProgram(const std::filesystem::path& program, const RunOptions& options) {
     constexpr auto kWindowStands = std::chrono::milliseconds(500);
     // As Explorer or the Task Scheduler writes it: the quoted name, then the raw arguments.
     std::wstring command_line = L"\"" + program.wstring() + L"\"";
