@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QIcon>
@@ -63,8 +64,7 @@ Form1::Form1(std::optional<std::filesystem::path> program_folder, QWidget* paren
     // The icon lives in this static library, whose resources the linker may otherwise drop.
     Q_INIT_RESOURCE(drawchk);
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64})
-        icon.addFile(QString(":/icon/drawchk-%1.png").arg(size));
+    for (const QString& image : QDir(":/icon").entryList()) icon.addFile(":/icon/" + image);
     setWindowIcon(icon);
     setFont(WindowFont());
     QPalette palette = this->palette();
