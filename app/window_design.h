@@ -22,6 +22,8 @@ struct Colour {
     std::uint8_t red;
     std::uint8_t green;
     std::uint8_t blue;
+
+    friend constexpr bool operator==(const Colour&, const Colour&) = default;
 };
 
 inline constexpr Colour kBackground{224, 224, 224};
