@@ -10,7 +10,9 @@ int BatchExitStatus(const CheckOutcome& outcome) {
 
 design::ListHint HintForList(const CheckOutcome& outcome, const RowList& rows) {
     using design::ListHint;
-    if (rows.Count() > 0) return ListHint::kNone;
+    if (rows.Count() > 0) {
+        return outcome.draw_file == DrawFile::kUnreadable ? ListHint::kReadPartly : ListHint::kNone;
+    }
     switch (outcome.draw_file) {
         case DrawFile::kMissing:
             return ListHint::kNoDrawFile;

@@ -19,7 +19,8 @@ enum ExitStatus : int {
 };
 int BatchExitStatus(const CheckOutcome& outcome);
 
-// What an empty list after a check says about why it is empty; nothing for a list with rows.
+// What the list says after a check: why it is empty, or that its rows stop short of the
+// draw file's end; nothing for a list of every draw.
 design::ListHint HintForList(const CheckOutcome& outcome, const RowList& rows);
 
 // The check a window runs on its list; returns the hint the list shows. Where the program

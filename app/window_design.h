@@ -68,13 +68,15 @@ constexpr int ScaledPixels(int pixels_at_96_dpi, int dpi) {
     return (pixels_at_96_dpi * dpi + kDesignDpi / 2) / kDesignDpi;
 }
 
-// Why a check left the list empty; the window paints the hint's text inside the list.
+// What the list says besides its rows: why a check left it empty, or, over the rows, that
+// they stop where a read of the draw file failed. The window paints the hint inside the list.
 enum class ListHint {
     kNone,
     kNoDrawFile,
     kUnreadableDrawFile,
     kNoDrawAfterHistory,
-    kUnknownFolder
+    kUnknownFolder,
+    kReadPartly,
 };
 
 constexpr std::string_view HintText(ListHint hint) {
@@ -87,6 +89,8 @@ constexpr std::string_view HintText(ListHint hint) {
             return "A keno.old első 5000 sora után nincs húzás.";
         case ListHint::kUnknownFolder:
             return "A program mappája nem állapítható meg.";
+        case ListHint::kReadPartly:
+            return "A keno.old nem olvasható végig.";
         case ListHint::kNone:
             break;
     }

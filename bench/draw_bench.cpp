@@ -6,8 +6,8 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QListView>
 #include <QPushButton>
-#include <QTableView>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -120,7 +120,7 @@ void BM_WindowRefresh(benchmark::State& state) {
     form.show();
     QApplication::processEvents();
     auto* check = form.findChild<QPushButton*>("Command3D2");
-    auto* list = form.findChild<QTableView*>("List1");
+    auto* list = form.findChild<QListView*>("List1");
     PaintCounter counter;
     list->viewport()->installEventFilter(&counter);
     for (auto _ : state) {

@@ -1,64 +1,133 @@
 #include "draw_list_view.h"
 
-#include <QHeaderView>
+#include <QAccessible>
 #include <QPainter>
 
 #include "qt_design.h"
 #include "row_list_model.h"
 
-DrawListView::DrawListView(QWidget* parent) : QTableView(parent) {
-    horizontalHeader()->hide();
-    horizontalHeader()->setStretchLastSection(true);
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setMinimumSectionSize(1);
-    setShowGrid(false);
+namespace {
+
+namespace design = drawchk::design;
+
+design::Colour ToColour(const QColor& colour) {
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
+}
+
+}  // namespace
+
+DrawListView::DrawListView(QWidget* parent) : QListView(parent) {
+    setUniformItemSizes(true);
     setWordWrap(false);
-    setTabKeyNavigation(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setItemDelegate(new OutOfPlaceMarkDelegate(this));
-    setAccessibleName(ToQString(drawchk::design::kListName));
+    setAccessibleName(ToQString(design::kListName));
+}
+
+void DrawListView::SetRowHeight(int row_height) {
+    row_height_ = row_height;
+    scheduleDelayedItemsLayout();
 }
 
 void DrawListView::SetHint(const QString& hint) {
     hint_ = hint;
-    // A screen reader hears the hint as the list's description.
+    // A screen reader hears the words as the list's description.
     setAccessibleDescription(hint);
     viewport()->update();
 }
 
-QModelIndex DrawListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
-    // In a table Home and End stay in the row; in this list they go to its ends.
-    const int rows = model() != nullptr ? model()->rowCount() : 0;
-    if (rows > 0 && action == MoveHome) return model()->index(0, 0);
-    if (rows > 0 && action == MoveEnd) return model()->index(rows - 1, 0);
-    return QTableView::moveCursor(action, modifiers);
+design::ListColours DrawListView::Colours() const {
+    // Chosen again only when the theme changes the list's colours, not for every row painted.
+    const QColor base = palette().color(QPalette::Base);
+    const QColor text = palette().color(QPalette::Text);
+    if (!colours_base_.isValid() || base != colours_base_ || text != colours_text_) {
+        colours_ = design::ChooseListColours(ToColour(base), ToColour(text));
+        colours_base_ = base;
+        colours_text_ = text;
+    }
+    return colours_;
+}
+
+void DrawListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    // A check makes the newest row current while the focus is on a button; a screen reader
+    // must not hear a focused row there.
+    if (hasFocus()) {
+        QListView::currentChanged(current, previous);
+    } else {
+        QAbstractItemView::currentChanged(current,
+                                          previous);  // NOLINT(bugprone-parent-virtual-call)
+    }
+}
+
+void DrawListView::focusInEvent(QFocusEvent* event) {
+    QListView::focusInEvent(event);
+    // Moving into the list, the user hears the row the keyboard starts from.
+    if (QAccessible::isActive() && currentIndex().isValid()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(currentIndex().row());
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void DrawListView::paintEvent(QPaintEvent* event) {
-    QTableView::paintEvent(event);
-    if (hint_.isEmpty() || (model() != nullptr && model()->rowCount() > 0)) return;
+    QListView::paintEvent(event);
+    if (hint_.isEmpty()) return;
     QPainter painter(viewport());
-    painter.setPen(ToQColor(drawchk::design::kHintColour));
     const int margin = fontMetrics().averageCharWidth();
-    painter.drawText(viewport()->rect().adjusted(margin, margin, -margin, -margin),
-                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, hint_);
+    const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+    QRect place = viewport()->rect().adjusted(margin, margin, -margin, -margin);
+    const bool has_rows = model() != nullptr && model()->rowCount() > 0;
+    if (has_rows) {
+        // Over the rows, a band at the top, so the newest rows stay in view under it.
+        place.setHeight(painter.fontMetrics().boundingRect(place, flags, hint_).height());
+        const QRect band(0, 0, viewport()->width(), place.bottom() + margin);
+        painter.fillRect(band, palette().color(QPalette::Base));
+        painter.fillRect(QRect(0, band.bottom(), band.width(), 1), ToQColor(Colours().hint));
+    }
+    painter.setPen(ToQColor(Colours().hint));
+    painter.drawText(place, flags, hint_);
+}
+
+void DrawListView::scrollContentsBy(int dx, int dy) {
+    QListView::scrollContentsBy(dx, dy);
+    // The band stays where it is while the rows scroll under it.
+    if (!hint_.isEmpty()) viewport()->update();
 }
 
 void OutOfPlaceMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                    const QModelIndex& index) const {
-    QStyledItemDelegate::paint(painter, option, index);
-    if (!index.data(RowListModel::kOutOfPlaceRole).toBool()) return;
-    using drawchk::design::kMarkInsetAt96Dpi;
-    using drawchk::design::kMarkPixelsAt96Dpi;
-    const QRect& row = option.rect;
-    const QRect mark(row.right() - kMarkInsetAt96Dpi - kMarkPixelsAt96Dpi + 1,
-                     row.center().y() - kMarkPixelsAt96Dpi / 2, kMarkPixelsAt96Dpi,
-                     kMarkPixelsAt96Dpi);
-    // On a selected row the mark takes the selected text's colour, so both stay readable.
+    const bool out_of_place = index.data(RowListModel::kOutOfPlaceRole).toBool();
+    // A selected row keeps the system's selected colours, the mark included.
     const bool selected = option.state.testFlag(QStyle::State_Selected);
-    painter->fillRect(mark, selected ? option.palette.color(QPalette::HighlightedText)
-                                     : ToQColor(drawchk::design::kOutOfPlaceColour));
+    const QColor colour = selected       ? option.palette.color(QPalette::HighlightedText)
+                          : out_of_place ? ToQColor(list_->Colours().mark)
+                                         : option.palette.color(QPalette::Text);
+    QStyleOptionViewItem row = option;
+    row.palette.setColor(QPalette::Text, colour);
+    // The frame below is the one focus cue, whatever the style draws.
+    row.state.setFlag(QStyle::State_HasFocus, false);
+    QStyledItemDelegate::paint(painter, row, index);
+    const QRect& place = option.rect;
+    if (out_of_place) {
+        using design::kMarkInsetAt96Dpi;
+        using design::kMarkPixelsAt96Dpi;
+        const QRect mark(place.right() - kMarkInsetAt96Dpi - kMarkPixelsAt96Dpi + 1,
+                         place.center().y() - kMarkPixelsAt96Dpi / 2, kMarkPixelsAt96Dpi,
+                         kMarkPixelsAt96Dpi);
+        painter->fillRect(mark, colour);
+    }
+    if (option.state.testFlag(QStyle::State_HasFocus)) {
+        painter->save();
+        painter->setPen(QPen(colour, 1, Qt::DotLine));
+        painter->drawRect(place.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
+}
+
+QSize OutOfPlaceMarkDelegate::sizeHint(const QStyleOptionViewItem& /*option*/,
+                                       const QModelIndex& /*index*/) const {
+    // The view stretches each row to its own width, with or without the scroll bar.
+    return {1, list_->RowHeight()};
 }

@@ -1,37 +1,59 @@
 #pragma once
 
+#include <QListView>
 #include <QStyledItemDelegate>
-#include <QTableView>
 
-// The list of dated draws: a one-column table without headers or grid, which, unlike a list
-// view, lays out its rows in constant time, so a full list of 32767 rows refreshes as fast as
-// a short one. Home and End go to the first and last row, and an empty list can say why.
-class DrawListView : public QTableView {
+#include "list_colours.h"
+
+// The list of dated draws: a list view of rows of one height, which lays out a full list of
+// 32767 rows as fast as a short one. Besides its rows it can say something: in an empty list
+// why it is empty, over a list with rows that they stop short. A screen reader hears the same
+// words as the list's description, and focus events for a row only while the list has the
+// focus.
+class DrawListView : public QListView {
     Q_OBJECT
 
   public:
     explicit DrawListView(QWidget* parent = nullptr);
 
-    // The text painted in grey inside the list while it has no rows; empty for none.
+    // The rows' height; the list shows fifteen of them.
+    void SetRowHeight(int row_height);
+    int RowHeight() const { return row_height_; }
+    // The words painted in the list; empty for none.
     void SetHint(const QString& hint);
     const QString& hint() const { return hint_; }
 
+    // The mark and hint colours for the list's colours as the theme gives them now.
+    drawchk::design::ListColours Colours() const;
+
   protected:
-    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
   private:
     QString hint_;
+    int row_height_ = drawchk::design::kRowPixelsAt96Dpi;
+    // The colours last chosen, and the list's colours they were chosen for.
+    mutable drawchk::design::ListColours colours_{};
+    mutable QColor colours_base_;
+    mutable QColor colours_text_;
 };
 
-// Paints a row whose date cannot be right with a small square at its right end, a cue that
-// does not rest on the row's colour alone.
+// Paints a row whose date cannot be right in the mark colour with a small square at its right
+// end, a cue that does not rest on the colour alone, and the current row of a focused list
+// with a dotted frame.
 class OutOfPlaceMarkDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
   public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit OutOfPlaceMarkDelegate(DrawListView* list) : QStyledItemDelegate(list), list_(list) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+  private:
+    const DrawListView* list_;
 };

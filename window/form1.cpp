@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontMetrics>
-#include <QHeaderView>
 #include <QIcon>
 #include <QPushButton>
 #include <utility>
@@ -47,7 +46,9 @@ QPushButton* MakeButton(const QString& name, std::string_view caption, design::C
                         QWidget* parent) {
     auto* button = new QPushButton(ToQString(caption), parent);
     button->setObjectName(name);
-    QPalette palette = button->palette();
+    // The face and its bevels in the window's own grey, whatever the theme, so the designed
+    // captions keep their contrast; a dark theme's face would swallow them.
+    QPalette palette(ToQColor(design::kBackground));
     palette.setColor(QPalette::ButtonText, ToQColor(colour));
     button->setPalette(palette);
     // Enter clicks a focused button, as Space does.
@@ -77,7 +78,7 @@ Form1::Form1(std::optional<std::filesystem::path> program_folder, QWidget* paren
     List1 = new DrawListView(this);
     List1->setObjectName("List1");
     List1->setModel(model_);
-    List1->verticalHeader()->setDefaultSectionSize(row_height);
+    List1->SetRowHeight(row_height);
     // A list box's sunken 3-D border, two pixels wide.
     List1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     // A horizontal bar would hide the fifteenth row that the check scrolls to.

@@ -1,6 +1,5 @@
 #include "row_list_model.h"
 
-#include <QBrush>
 #include <algorithm>
 #include <string>
 
@@ -24,9 +23,6 @@ QVariant RowListModel::data(const QModelIndex& index, int role) const {
             break;
         case kOutOfPlaceRole:
             return rows_.OutOfPlace(index.row());
-        case Qt::ForegroundRole:
-            if (!rows_.OutOfPlace(index.row())) return {};
-            return QBrush(ToQColor(drawchk::design::kOutOfPlaceColour));
         case Qt::AccessibleDescriptionRole:
             if (!rows_.OutOfPlace(index.row())) return {};
             return ToQString(drawchk::design::kOutOfPlaceWord);

@@ -7,8 +7,8 @@
 #include "row_list.h"
 
 // Shows the check's row list in a view without copying it: one row of text per row, in
-// a single column. A row whose date cannot be right has the mark colour, says so to a screen
-// reader in its description, and answers true for kOutOfPlaceRole.
+// a single column. A row whose date cannot be right says so to a screen reader in its
+// description, and answers true for kOutOfPlaceRole, which the view paints as a mark.
 class RowListModel : public QAbstractTableModel {
     Q_OBJECT
 
