@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "handles.h"
 #include "layout.h"
 #include "run_check.h"
 #include "win32_design.h"
@@ -18,8 +19,8 @@ HFONT FontOf(HWND control) {
 void DrawList::Create(HWND parent, HINSTANCE instance, int id) {
     // Screen readers name a list box after the static text just before it; this one is
     // never shown.
-    CreateWindowExW(0, L"STATIC", ToWide(design::kListName).c_str(), WS_CHILD | SS_LEFT, 0, 0, 0, 0,
-                    parent, nullptr, instance, nullptr);
+    label_ = CreateWindowExW(0, L"STATIC", ToWide(design::kListName).c_str(), WS_CHILD | SS_LEFT, 0,
+                             0, 0, 0, parent, nullptr, instance, nullptr);
     list_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_HASSTRINGS |
                                 LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
@@ -40,8 +41,16 @@ void DrawList::LayOut(RECT place, int row_height, UINT dpi) {
     mark_inset_ = ScaledPixels(design::kMarkInsetAt96Dpi, dpi);
 }
 
+void DrawList::SetColours(const design::ListColours& colours) {
+    colours_ = colours;
+    InvalidateRect(list_, nullptr, TRUE);
+}
+
 void DrawList::ShowRows(design::ListHint hint) {
     hint_ = ToWide(design::HintText(hint));
+    // A screen reader names the list after its label, so it hears the hint with the name.
+    const std::wstring name = ToWide(design::kListName);
+    SetWindowTextW(label_, (hint_.empty() ? name : name + L": " + hint_).c_str());
     const int count = rows_.Count();
     const std::wstring out_of_place = L", " + ToWide(design::kOutOfPlaceWord);
     // Filled with redraw off and its storage taken at once, a full list takes milliseconds.
@@ -72,7 +81,7 @@ void DrawList::DrawRow(const DRAWITEMSTRUCT& item) const {
         const std::wstring text = ToWide(rows_.Text(row), design::kRowCodePage);
         // A selected row keeps the system's selected colours, so it stays readable.
         const COLORREF colour = selected       ? GetSysColor(COLOR_HIGHLIGHTTEXT)
-                                : out_of_place ? ToColorRef(design::kOutOfPlaceColour)
+                                : out_of_place ? ToColorRef(colours_.mark)
                                                : GetSysColor(COLOR_WINDOWTEXT);
         SetBkColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
         SetTextColor(item.hDC, colour);
@@ -95,13 +104,30 @@ void DrawList::DrawRow(const DRAWITEMSTRUCT& item) const {
 LRESULT CALLBACK DrawList::ListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam,
                                     UINT_PTR /*subclass*/, DWORD_PTR self) {
     const auto& draw_list = *reinterpret_cast<const DrawList*>(self);
-    if (message == WM_PAINT && !draw_list.hint_.empty() &&
-        SendMessageW(list, LB_GETCOUNT, 0, 0) == 0) {
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(list, &ListProc, 0);
+    if (draw_list.hint_.empty()) return DefSubclassProc(list, message, wparam, lparam);
+    const bool has_rows = SendMessageW(list, LB_GETCOUNT, 0, 0) > 0;
+    if (message == WM_PAINT && !has_rows) {
         draw_list.PaintHint();
         return 0;
     }
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(list, &ListProc, 0);
-    return DefSubclassProc(list, message, wparam, lparam);
+    const LRESULT result = DefSubclassProc(list, message, wparam, lparam);
+    switch (message) {
+        case WM_PAINT:
+            draw_list.PaintBand();
+            break;
+        // The rows scroll under the band, which stays where it is.
+        case WM_VSCROLL:
+        case WM_MOUSEWHEEL:
+        case WM_KEYDOWN:
+        case LB_SETTOPINDEX:
+        case LB_SETCURSEL:
+            InvalidateRect(list, nullptr, FALSE);
+            break;
+        default:
+            break;
+    }
+    return result;
 }
 
 void DrawList::PaintHint() const {
@@ -113,11 +139,39 @@ void DrawList::PaintHint() const {
     InflateRect(&place, -mark_pixels_, -mark_pixels_);
     const HGDIOBJ old_font = SelectObject(dc, FontOf(list_));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ToColorRef(design::kHintColour));
+    SetTextColor(dc, ToColorRef(colours_.hint));
     DrawTextW(dc, hint_.c_str(), static_cast<int>(hint_.size()), &place,
               DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, old_font);
     EndPaint(list_, &paint);
+}
+
+void DrawList::PaintBand() const {
+    // Over the rows, a band at the top, so the newest rows stay in view under it.
+    const WindowDc dc(list_);
+    RECT band{};
+    GetClientRect(list_, &band);
+    RECT place = band;
+    InflateRect(&place, -mark_pixels_, -mark_pixels_);
+    const HGDIOBJ old_font = SelectObject(dc.get(), FontOf(list_));
+    const UINT format = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
+    DrawTextW(dc.get(), hint_.c_str(), static_cast<int>(hint_.size()), &place,
+              format | DT_CALCRECT);
+    place.right = band.right - mark_pixels_;
+    // Whole rows high, so no row peeks out half hidden under it, with the words in its middle.
+    const auto row_height = static_cast<LONG>(SendMessageW(list_, LB_GETITEMHEIGHT, 0, 0));
+    const LONG text_height = place.bottom - place.top;
+    band.bottom = (text_height + 2 * mark_pixels_ + row_height - 1) / row_height * row_height;
+    place.top = (band.bottom - text_height) / 2;
+    place.bottom = place.top + text_height;
+    FillRect(dc.get(), &band, GetSysColorBrush(COLOR_WINDOW));
+    SetDCBrushColor(dc.get(), ToColorRef(colours_.hint));
+    const RECT line{band.left, band.bottom - 1, band.right, band.bottom};
+    FillRect(dc.get(), &line, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    SetBkMode(dc.get(), TRANSPARENT);
+    SetTextColor(dc.get(), ToColorRef(colours_.hint));
+    DrawTextW(dc.get(), hint_.c_str(), static_cast<int>(hint_.size()), &place, format);
+    SelectObject(dc.get(), old_font);
 }
 
 }  // namespace drawchk::win32

@@ -112,6 +112,13 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_ACTIVATE:
             OnActivate(LOWORD(wparam) != WA_INACTIVE);
             return 0;
+        case WM_ERASEBKGND:
+            OnEraseBackground(reinterpret_cast<HDC>(wparam));
+            return TRUE;
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            OnColoursChanged();
+            return DefWindowProcW(window_, message, wparam, lparam);
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
             return 0;
@@ -131,6 +138,7 @@ void Form1::OnCreate() {
     Command3D3 = MakeControl(window_, instance_, L"BUTTON", ToWide(design::kEndCaption).c_str(),
                              BS_OWNERDRAW, 0, kCommand3D3Id);
     LayOut(WindowDpi(window_));
+    OnColoursChanged();
 }
 
 void Form1::OnCommand(int id) {
@@ -154,8 +162,8 @@ void Form1::OnCommand(int id) {
 
 void Form1::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.hwndItem == List1.handle()) List1.DrawRow(item);
-    if (item.hwndItem == Command3D2) DrawButton(item, ToColorRef(design::kCheckCaptionColour));
-    if (item.hwndItem == Command3D3) DrawButton(item, ToColorRef(design::kEndCaptionColour));
+    if (item.hwndItem == Command3D2) DrawButton(item, ToColorRef(colours_.check_caption));
+    if (item.hwndItem == Command3D3) DrawButton(item, ToColorRef(colours_.end_caption));
 }
 
 void Form1::OnActivate(bool active) {
@@ -171,6 +179,31 @@ void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
     LayOut(dpi);
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::OnEraseBackground(HDC dc) const {
+    RECT client{};
+    GetClientRect(window_, &client);
+    SetDCBrushColor(dc, ToColorRef(colours_.background));
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+void Form1::OnColoursChanged() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    high_contrast_ = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+                     (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    const auto system = [](int index) { return FromColorRef(GetSysColor(index)); };
+    colours_ = design::ChooseWindowColours({.button_face = system(COLOR_BTNFACE),
+                                            .button_text = system(COLOR_BTNTEXT),
+                                            .window = system(COLOR_WINDOW),
+                                            .window_text = system(COLOR_WINDOWTEXT),
+                                            .gray_text = system(COLOR_GRAYTEXT),
+                                            .hot_light = system(COLOR_HOTLIGHT),
+                                            .highlight = system(COLOR_HIGHLIGHT)},
+                                           high_contrast_);
+    List1.SetColours(colours_.list);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Form1::Form_Load() {
@@ -208,7 +241,15 @@ void Form1::LayOut(UINT dpi) {
 void Form1::DrawButton(const DRAWITEMSTRUCT& item, COLORREF caption_colour) const {
     const bool pushed = (item.itemState & ODS_SELECTED) != 0;
     RECT face = item.rcItem;
-    DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+    if (high_contrast_) {
+        DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+    } else {
+        // The window's own light face, whatever the system's, so the captions keep their
+        // contrast.
+        SetDCBrushColor(item.hDC, ToColorRef(colours_.background));
+        FillRect(item.hDC, &face, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        DrawEdge(item.hDC, &face, pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    }
     wchar_t caption[32] = {};
     GetWindowTextW(item.hwndItem, caption, static_cast<int>(std::size(caption)));
     RECT text_place = item.rcItem;

@@ -8,6 +8,7 @@
 #include "draw_calendar.h"
 #include "draw_list.h"
 #include "handles.h"
+#include "list_colours.h"
 #include "row_list.h"
 
 namespace drawchk::win32 {
@@ -33,6 +34,9 @@ class Form1 {
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnActivate(bool active);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
+    void OnEraseBackground(HDC dc) const;
+    // Takes the colours anew from the system's, and under high contrast from them alone.
+    void OnColoursChanged();
 
     // Sets the window up before it is first shown.
     void Form_Load();
@@ -50,6 +54,8 @@ class Form1 {
     drawchk::WeekdayLabels DayLabels;
     drawchk::RowList rows_;
     UniqueFont font_;
+    bool high_contrast_ = false;
+    design::WindowColours colours_{};
     HWND window_ = nullptr;
     DrawList List1{rows_};
     HWND Command3D2 = nullptr;

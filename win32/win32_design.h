@@ -13,6 +13,9 @@ namespace drawchk::win32 {
 inline COLORREF ToColorRef(design::Colour colour) {
     return RGB(colour.red, colour.green, colour.blue);
 }
+inline design::Colour FromColorRef(COLORREF colour) {
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
 
 // `text` in `code_page` (CP_UTF8 for the design's texts) as UTF-16.
 inline std::wstring ToWide(std::string_view text, UINT code_page = CP_UTF8) {

@@ -81,8 +81,14 @@ void DrawListView::paintEvent(QPaintEvent* event) {
     const bool has_rows = model() != nullptr && model()->rowCount() > 0;
     if (has_rows) {
         // Over the rows, a band at the top, so the newest rows stay in view under it.
-        place.setHeight(painter.fontMetrics().boundingRect(place, flags, hint_).height());
-        const QRect band(0, 0, viewport()->width(), place.bottom() + margin);
+        // Whole rows high, so no row peeks out half hidden under it, with the words in its
+        // middle.
+        const int text_height = painter.fontMetrics().boundingRect(place, flags, hint_).height();
+        const int band_height =
+            (text_height + 2 * margin + row_height_ - 1) / row_height_ * row_height_;
+        const QRect band(0, 0, viewport()->width(), band_height);
+        place.setTop((band_height - text_height) / 2);
+        place.setHeight(text_height);
         painter.fillRect(band, palette().color(QPalette::Base));
         painter.fillRect(QRect(0, band.bottom(), band.width(), 1), ToQColor(Colours().hint));
     }

@@ -4,23 +4,37 @@
 # focused "Ellenőrzés" writes the result and so does Enter; the newest row is then current,
 # and another process reads its text as a screen reader would; Up, Home and End move in the
 # list, and Tab, Space on "Vége" ends the program. Rows out of place are painted in the mark
-# colour, and an empty list paints its hint. At 125 % and 150 % (120 and 144 dpi) the client
-# area scales with the DPI.
-# Usage: window_test.sh DRAWCHK_EXE MAKE_SAMPLE_DRAWS_EXE WINE LIST_PROBE_EXE [SCREENSHOT_DIR]
+# colour, and an empty list paints its hint, which another process reads with the list's name.
+# On dark system colours both still read at 4.5:1. A draw file whose reads fail part-way is
+# said over its rows. At 125 % and 150 % (120 and 144 dpi) the client area scales with the DPI.
+# Usage: window_test.sh DRAWCHK_EXE MAKE_SAMPLE_DRAWS_EXE WINE LIST_PROBE_EXE
+#                       SYSTEM_COLOURS_EXE PYTHON FAILING_FILE_SYSTEM [SCREENSHOT_DIR]
 #        (run through wine_session.sh, which sets DISPLAY; WINEPREFIX set)
 set -euo pipefail
 exe=$1
 make_sample=$2
 wine=$3
 probe_exe=$4
-screenshots=${5:-}
+colours_exe=$5
+python=$6
+failing_file_system=$7
+screenshots=${8:-}
 
 folder=$(mktemp -d "${TMPDIR:-/tmp}/drawchk Kenó XXXXXX")
 program=
+server=
 dpi_key='HKCU\Control Panel\Desktop'
+# The system colours of the list and the buttons before the test darkens them.
+saved_colours=
 cleanup() {
     [ -n "$program" ] && kill "$program" 2>/dev/null
+    if [ -n "$server" ]; then
+        umount "$folder/mount" 2>/dev/null || true
+        wait "$server" 2>/dev/null || true
+    fi
     "$wine" reg delete "$dpi_key" /v LogPixels /f >/dev/null 2>&1
+    # shellcheck disable=SC2086
+    [ -n "$saved_colours" ] && "$wine" "$colours_exe" $saved_colours
     rm -rf "$folder"
 }
 trap cleanup EXIT
@@ -50,10 +64,31 @@ expect_result() {
     done
     fail "Drawchk.txt is not \"$1\": $(od -c "$folder/Drawchk.txt" 2>&1 | head -3)"
 }
+# The WCAG contrast of the colours #$1 and #$2 (RRGGBB), to one decimal.
+contrast() {
+    awk -v a="$1" -v b="$2" '
+        function digit(hex, at) { return index("0123456789ABCDEF", substr(hex, at, 1)) - 1 }
+        function channel(hex, at) { return 16 * digit(hex, at) + digit(hex, at + 1) }
+        function linear(c) { c /= 255; return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
+        function luminance(hex) {
+            return 0.2126 * linear(channel(hex, 1)) + 0.7152 * linear(channel(hex, 3)) + 0.0722 * linear(channel(hex, 5)) + 0.05
+        }
+        BEGIN { x = luminance(a); y = luminance(b); printf "%.1f\n", (x > y ? x / y : y / x) }'
+}
 # Pixels of the colour #$1 in the window.
 pixels() {
     import -window "$window" -depth 8 -format %c histogram:info:- |
         awk -v colour="#$1" '$0 ~ colour { sum += $1 } END { print sum + 0 }'
+}
+# Waits up to five seconds for at least $2 pixels of the colour #$1, which $3 names.
+expect_pixels() {
+    local count=0
+    for _ in $(seq 50); do
+        count=$(pixels "$1")
+        [ "$count" -ge "$2" ] && return 0
+        sleep 0.1
+    done
+    fail "only $count pixels of $3 (#$1)"
 }
 start_window() {
     "$wine" "$folder/drawchk.exe" &
@@ -122,8 +157,7 @@ expect_list "name=Húzások
 count=5112 current=5111 top=5097
 10110   2025-08-26  K
 10112   2025-08-27  Sze, rossz dátum" 5109 5110
-marked=$(pixels AA0000)
-[ "$marked" -ge 25 ] || fail "only $marked pixels in the mark colour"
+expect_pixels AA0000 25 "the mark colour"
 if [ -n "$screenshots" ]; then
     import -window "$window" "$screenshots/screenshot-windows-marked.png"
 fi
@@ -135,11 +169,64 @@ start_window
 [ "$(pixels 646464)" -eq 0 ] || fail "hint colour before any check"
 xdotool key --window "$window" space
 expect_result ""
-expect_list "name=Húzások
+expect_list "name=Húzások: Nincs keno.old a program mappájában.
 count=0 current=-1 top=0"
-hint=$(pixels 646464)
-[ "$hint" -ge 20 ] || fail "only $hint pixels in the hint colour"
+expect_pixels 646464 20 "the hint colour"
 end_window
+
+# The system's colours turn dark, as a dark high-contrast theme makes them (Wine hands them to
+# programs that start after the change): the list turns black, and the mark (a light red) and
+# the hint (a grey) still read on it; the buttons keep the window's light face.
+"$wine" "$make_sample" "Z:$folder/keno.old"
+sed -i '10111d' "$folder/keno.old"
+saved_colours=$("$wine" "$colours_exe" | tr -d '\r')
+"$wine" "$colours_exe" 000000 FFFFFF 000000 FFFFFF
+start_window
+xdotool key --window "$window" space
+expect_pixels 000000 20000 "a black list"
+expect_pixels FF6666 25 "the light mark colour"
+awk -v c="$(contrast FF6666 000000)" 'BEGIN { exit !(c >= 4.5) }' ||
+    fail "the mark reads at $(contrast FF6666 000000):1"
+if [ -n "$screenshots" ]; then
+    import -window "$window" "$screenshots/screenshot-windows-dark.png"
+fi
+rm "$folder/keno.old"
+xdotool key --window "$window" space
+expect_result ""
+expect_pixels 808080 20 "the light hint colour"
+awk -v c="$(contrast 808080 000000)" 'BEGIN { exit !(c >= 4.5) }' ||
+    fail "the hint reads at $(contrast 808080 000000):1"
+end_window
+# shellcheck disable=SC2086
+"$wine" "$colours_exe" $saved_colours
+saved_colours=
+
+# Reads that fail part-way (a failing file system): the rows read stay, and the band over
+# them and the list's name say the file was not read to its end.
+mkdir "$folder/mount"
+seq 1 10113 | awk '{ printf "%-6d 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19\r\n", $1 }' \
+    >"$folder/draws"
+"$python" "$failing_file_system" "$folder/draws" "$folder/mount" $((6 * 65536 + 32)) &
+server=$!
+for _ in $(seq 100); do
+    [ -e "$folder/mount/keno.old" ] && break
+    sleep 0.1
+done
+ln -s "$folder/mount/keno.old" "$folder/keno.old"
+start_window
+xdotool key --window "$window" space
+# 6 reads of 64 KiB hold 6049 whole lines of 65 bytes: rows 5001 to 6049.
+expect_list "name=Húzások: A keno.old nem olvasható végig.
+count=1049 current=1048 top=1034"
+expect_pixels 646464 20 "the words over the rows"
+if [ -n "$screenshots" ]; then
+    import -window "$window" "$screenshots/screenshot-windows-partly-read.png"
+fi
+end_window
+umount "$folder/mount"
+wait "$server" 2>/dev/null || true
+server=
+rm "$folder/keno.old"
 # Wine reads the DPI from the registry as each program starts.
 for dpi in 120 144; do
     "$wine" reg add "$dpi_key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
