@@ -1,5 +1,7 @@
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include "command_line.h"
 #include "program_folder.h"
@@ -20,5 +22,8 @@ int main(int argc, char** argv) {
         std::fwrite(drawchk::kNoScreenMessage.data(), 1, drawchk::kNoScreenMessage.size(), stderr);
         return drawchk::kNoScreen;
     }
+    // Qt reads its platform from the environment when the window module starts it.
+    const std::string platform(drawchk::WindowPlatform());
+    if (!platform.empty()) setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
     return drawchk::RunWindow(program_folder, argc, argv);
 }

@@ -9,6 +9,16 @@ namespace drawchk {
 // scheduled job has none, and a window there would wait for a user who never comes.
 bool WindowCanBeSeen();
 
+// The Qt platform the window opens on where the program chooses it: on a Wayland desktop that
+// also offers X (XWayland), X, where a window can stay above the others as designed, which
+// Wayland lets no client do. Empty where Qt chooses, as when the user has named a platform.
+constexpr std::string_view ChooseWindowPlatform(bool user_named_one, bool x_display_answers,
+                                                bool wayland_display_answers) {
+    return !user_named_one && x_display_answers && wayland_display_answers ? "xcb" : "";
+}
+// The same for the environment the program runs in (POSIX).
+std::string_view WindowPlatform();
+
 // What the program says on stderr where its window cannot be seen.
 inline constexpr std::string_view kNoScreenMessage =
     "drawchk: there is no screen to show the window on; \"drawchk Frissit\" (exactly so) "

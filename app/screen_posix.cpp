@@ -43,6 +43,7 @@ bool XDisplayAnswers(std::string_view display) {
 }
 
 bool WaylandDisplayAnswers(std::string_view display) {
+    if (display.empty()) return false;
     if (display.starts_with('/')) return Accepts(std::string(display), false);
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     return runtime != nullptr && Accepts(std::string(runtime) + "/" + std::string(display), false);
@@ -58,10 +59,14 @@ std::string_view Environment(const char* name) {
 bool WindowCanBeSeen() {
     // A platform Qt is told to use (offscreen, vnc, eglfs...) is its own to judge.
     if (!Environment("QT_QPA_PLATFORM").empty()) return true;
-    const std::string_view x_display = Environment("DISPLAY");
-    const std::string_view wayland_display = Environment("WAYLAND_DISPLAY");
-    return (!x_display.empty() && XDisplayAnswers(x_display)) ||
-           (!wayland_display.empty() && WaylandDisplayAnswers(wayland_display));
+    return XDisplayAnswers(Environment("DISPLAY")) ||
+           WaylandDisplayAnswers(Environment("WAYLAND_DISPLAY"));
+}
+
+std::string_view WindowPlatform() {
+    return ChooseWindowPlatform(!Environment("QT_QPA_PLATFORM").empty(),
+                                XDisplayAnswers(Environment("DISPLAY")),
+                                WaylandDisplayAnswers(Environment("WAYLAND_DISPLAY")));
 }
 
 }  // namespace drawchk
