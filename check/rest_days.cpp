@@ -12,8 +12,24 @@ namespace {
 constexpr std::int64_t kKnownRestDays[] = {5489, 7679, 8043, 9139, 9502, 9867};
 // A listed number longer than this is no draw number, and could overflow.
 constexpr int kMaxDigits = 12;
-// What Notepad may put in front of a UTF-8 file.
+// What Notepad may put in front of a UTF-8 file, and of a UTF-16 one, either way round.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kLittleEndianMark = "\xFF\xFE";
+constexpr std::string_view kBigEndianMark = "\xFE\xFF";
+
+// UTF-16 text as the single bytes the list is read in: only digits, blanks and line ends
+// matter, so any other character becomes a '?'.
+std::string FromUtf16(std::string_view bytes, bool big_endian) {
+    std::string text;
+    text.reserve(bytes.size() / 2);
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        const unsigned unit = big_endian ? first << 8 | second : second << 8 | first;
+        text.push_back(unit < 0x80 ? static_cast<char>(unit) : '?');
+    }
+    return text;
+}
 
 }  // namespace
 
@@ -35,6 +51,11 @@ bool RestDays::ContainsFar(std::int64_t draw) const {
 }
 
 void RestDays::AddListed(std::string_view text) {
+    if (text.starts_with(kLittleEndianMark) || text.starts_with(kBigEndianMark)) {
+        const std::string narrow = FromUtf16(text.substr(2), text.starts_with(kBigEndianMark));
+        AddListed(narrow);
+        return;
+    }
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     while (!text.empty()) {
         const std::size_t line_end = std::min(text.find_first_of("\r\n"), text.size());

@@ -8,8 +8,9 @@
 
 namespace drawchk {
 
-// The file in the program folder where a user lists rest days the program does not know yet.
-inline const std::filesystem::path kRestDayFileName = "szunnapok.txt";
+// The files in the program folder where a user lists rest days the program does not know yet:
+// the name without accents, and the one a Hungarian would write. Both count.
+inline const std::filesystem::path kRestDayFileNames[] = {"szunnapok.txt", u8"szünnapok.txt"};
 
 // Draws held two days after the draw before them, with a day without a draw between: the ones
 // the program knows, and any the user adds.
@@ -27,7 +28,8 @@ class RestDays {
         return ContainsFar(draw);
     }
 
-    // Adds the draw number each line begins with, after blanks; other lines are notes.
+    // Adds the draw number each line begins with, after blanks; other lines are notes. The text
+    // is UTF-8 or, after its byte-order mark, UTF-16 (as Notepad saves "Unicode").
     void AddListed(std::string_view text);
     // Adds the draws listed in the file at `path`, if it is a file that can be read; only its
     // first kListedBytes count, up to the last whole line in them.

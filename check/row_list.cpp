@@ -6,6 +6,7 @@ void RowList::Clear() {
     text_.clear();
     ends_.clear();
     out_of_place_.clear();
+    first_break_.reset();
     first_visible_ = 0;
     // Room for a full list of usual rows from the start: the system hands out the pages only
     // as rows reach them, and no growth copies the rows already there.
@@ -30,6 +31,10 @@ std::string_view RowList::Text(int row) const {
 
 bool RowList::OutOfPlace(int row) const {
     return row >= 0 && row < Count() && out_of_place_[static_cast<std::size_t>(row)] != 0;
+}
+
+void RowList::NoteBreak(const FileBreak& at) {
+    if (!first_break_) first_break_ = at;
 }
 
 void RowList::SetFirstVisible(int row) {

@@ -1,17 +1,29 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace drawchk {
 
+// Where a draw file breaks: the first row whose draw is not the one its place stands for, the
+// draw it holds (0 for an item that is no draw) and the draw that belongs there.
+struct FileBreak {
+    int row = 0;
+    std::int64_t draw = 0;
+    std::int64_t expected_draw = 0;
+
+    friend bool operator==(const FileBreak&, const FileBreak&) = default;
+};
+
 // The rows of one check in the order they were appended, and the row a view shows first.
 // All texts share one buffer, so a full list costs two allocations, not one per row.
 class RowList {
   public:
-    // The count is a signed 16-bit number on the system the list was designed for.
+    // The count is a signed 16-bit number, as a list box's is.
     static constexpr int kMaxRows = 32767;
 
     void Clear();
@@ -23,6 +35,9 @@ class RowList {
     std::string_view Text(int row) const;
     // Whether row `row` was appended out of place; false for a row outside the list.
     bool OutOfPlace(int row) const;
+    // Where the rows first go out of place, if they do; later breaks leave it as it is.
+    const std::optional<FileBreak>& FirstBreak() const { return first_break_; }
+    void NoteBreak(const FileBreak& at);
 
     int FirstVisible() const { return first_visible_; }
     // A negative row leaves the first visible row as it is.
@@ -35,6 +50,7 @@ class RowList {
     std::string text_;
     std::vector<std::size_t> ends_;
     std::vector<unsigned char> out_of_place_;  // bytes, which append faster than bits
+    std::optional<FileBreak> first_break_;
     int first_visible_ = 0;
 };
 

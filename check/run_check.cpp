@@ -1,12 +1,35 @@
 #include "run_check.h"
 
+#include <algorithm>
+#include <cctype>
 #include <string>
+#include <system_error>
 
 #include "draw_reader.h"
 #include "file_path.h"
 #include "result_file.h"
 
 namespace drawchk {
+namespace {
+
+// The first file in `folder` named keno.old with more after a dot, in any case of letters.
+std::string MisnamedDrawFile(const std::filesystem::path& folder) {
+    const std::string stem = kDrawFileName.string() + ".";
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::u8string name = entry->path().filename().u8string();
+        const bool named =
+            name.size() > stem.size() &&
+            std::equal(stem.begin(), stem.end(), name.begin(), [](char a, char8_t b) {
+                return a == static_cast<char>(std::tolower(static_cast<unsigned char>(b)));
+            });
+        if (named && entry->is_regular_file(error)) return {name.begin(), name.end()};
+    }
+    return {};
+}
+
+}  // namespace
 
 bool DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
                const RestDays& rest_days, int history) {
@@ -23,7 +46,11 @@ bool DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
         if (failed) break;
         const std::int64_t draw = calendar.NextRow(item, labels, row);
         const std::int64_t draw_of_place = std::int64_t{history} + 1 + rows.Count();
-        if (!rows.Append(row, draw != draw_of_place)) failed = true;
+        if (!rows.Append(row, draw != draw_of_place)) {
+            failed = true;
+        } else if (draw != draw_of_place) {
+            rows.NoteBreak({rows.Count() - 1, draw, draw_of_place});
+        }
     }
     return !source.ReadFailed();
 }
@@ -35,7 +62,8 @@ CheckOutcome RunCheck(const std::filesystem::path& program_folder, RowList& rows
     CheckOutcome outcome;
     // Read anew at every check, so an edit of the list counts at the next one.
     RestDays rest_days;
-    rest_days.AddListedIn(folder / kRestDayFileName);
+    for (const std::filesystem::path& name : kRestDayFileNames)
+        rest_days.AddListedIn(folder / name);
     {
         FileSource draw_file;
         const FileOpen opened = draw_file.Open(folder / kDrawFileName);
@@ -46,6 +74,8 @@ CheckOutcome RunCheck(const std::filesystem::path& program_folder, RowList& rows
         if (!DateDraws(draw_file, rows, labels, rest_days))
             outcome.draw_file = DrawFile::kUnreadable;
     }  // The draw file is closed before the result file is opened.
+    if (outcome.draw_file == DrawFile::kMissing)
+        outcome.misnamed_draw_file = MisnamedDrawFile(folder);
     rows.SetFirstVisible(rows.Count() - kVisibleRows);
     // An empty list gives an empty line, so the result file still holds exactly one line.
     outcome.result_written =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "byte_source.h"
 #include "draw_calendar.h"
@@ -26,6 +27,9 @@ enum class DrawFile { kRead, kMissing, kUnreadable };
 struct CheckOutcome {
     DrawFile draw_file = DrawFile::kMissing;
     bool result_written = false;
+    // With no draw file: a file in its place under a longer name ("keno.old.txt", as an editor
+    // that adds an extension saves it), UTF-8; empty for none. The check never reads it.
+    std::string misnamed_draw_file;
 };
 
 // Reads past `history` items, then dates every further item into `rows`, which it clears

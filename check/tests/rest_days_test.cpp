@@ -41,6 +41,12 @@ INSTANTIATE_TEST_SUITE_P(
                                  "\xEF\xBB\xBF"
                                  "10231\r\n",
                                  true},
+                      ListedCase{"Utf16LittleEndian",
+                                 std::string("\xFF\xFEn\0\xE9\0\n\0 \0" "1\0" "0\0" "2\0" "3\0" "1\0", 20),
+                                 true},
+                      ListedCase{"Utf16BigEndian",
+                                 std::string("\xFE\xFF\0" "1\0" "0\0" "2\0" "3\0" "1\0\r", 14),
+                                 true},
                       ListedCase{"NoteBeforeTheNumber", "# 10231\r\n", false},
                       ListedCase{"NumberInsideAWord", "x10231\r\n", false},
                       ListedCase{"TooLongForADrawNumber", "1023100000000000000000\r\n", false},

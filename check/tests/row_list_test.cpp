@@ -20,14 +20,18 @@ TEST(RowList, KeepsRowsInAppendOrderAndAnswersEmptyOutsideThem) {
     EXPECT_EQ(rows.Text(3), "");
 }
 
-TEST(RowList, NegativeFirstVisibleRowIsIgnoredAndClearResetsIt) {
+TEST(RowList, NegativeFirstVisibleRowIsIgnoredAndClearResetsItAndTheBreak) {
     RowList rows;
     rows.SetFirstVisible(5);
     rows.SetFirstVisible(-3);
     EXPECT_EQ(rows.FirstVisible(), 5);
+    rows.NoteBreak({1, 7, 6});
+    rows.NoteBreak({2, 8, 7});
+    EXPECT_EQ(rows.FirstBreak(), (FileBreak{1, 7, 6}));
     rows.Clear();
     EXPECT_EQ(rows.FirstVisible(), 0);
     EXPECT_EQ(rows.Count(), 0);
+    EXPECT_FALSE(rows.FirstBreak());
 }
 
 }  // namespace

@@ -109,24 +109,32 @@ TEST_F(RunCheckTest, ListedRestDayMovesEveryLaterRowAndCountsOnce) {
     EXPECT_EQ(Result(), "10113   2025-08-29  P\r\n");
 }
 
-// Marks, one per row: 'x' for a row whose draw is not the one of its place, '.' otherwise.
+// Marks, one per row: 'x' for a row whose draw is not the one of its place, '.' otherwise;
+// then where the file breaks: the row, the draw there and the one that belongs there.
 std::string Marks(const std::string& draws) {
     MemorySource source(draws);
     RowList rows;
     DateDraws(source, rows, kHungarianDayLabels, RestDays(), 2);
     std::string marks;
     for (int i = 0; i < rows.Count(); ++i) marks.push_back(rows.OutOfPlace(i) ? 'x' : '.');
+    if (const auto& at = rows.FirstBreak()) {
+        for (const std::string& part : {std::string(" "), std::to_string(at->row),
+                                        std::string(": "), std::to_string(at->draw),
+                                        std::string(" for "), std::to_string(at->expected_draw)}) {
+            marks += part;
+        }
+    }
     return marks;
 }
 
 TEST(DateDraws, MarksTheRowsWhoseDrawIsNotTheOneOfTheirPlace) {
     // Two lines of history, then draws from 3 on.
     EXPECT_EQ(Marks("1\n2\n3\n4\n5\n6\n"), "....");
-    EXPECT_EQ(Marks("1\n2\n3\n4\n6\n7\n"), "..xx") << "a missing line";
-    EXPECT_EQ(Marks("1\n2\n3\n4\n4\n5\n6\n"), "..xxx") << "a doubled line";
-    EXPECT_EQ(Marks("1\n2\n3\n3\n4\n6\n7\n"), ".xx..") << "doubled, then missing";
-    EXPECT_EQ(Marks("1\n2\n3\n\n4\n5\n"), ".xxx") << "an empty line";
-    EXPECT_EQ(Marks("1\n2\n3\nabc\n5\n"), ".x.") << "an item that is no draw";
+    EXPECT_EQ(Marks("1\n2\n3\n4\n6\n7\n"), "..xx 2: 6 for 5") << "a missing line";
+    EXPECT_EQ(Marks("1\n2\n3\n4\n4\n5\n6\n"), "..xxx 2: 4 for 5") << "a doubled line";
+    EXPECT_EQ(Marks("1\n2\n3\n3\n4\n6\n7\n"), ".xx.. 1: 3 for 4") << "doubled, then missing";
+    EXPECT_EQ(Marks("1\n2\n3\n\n4\n5\n"), ".xxx 1: 0 for 4") << "an empty line";
+    EXPECT_EQ(Marks("1\n2\n3\nabc\n5\n"), ".x. 1: 0 for 4") << "an item that is no draw";
 }
 
 TEST(DateDraws, AFailedReadEndsTheWalkWithoutTheItemItCutAndSaysSo) {
