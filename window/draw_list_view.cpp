@@ -56,8 +56,8 @@ void DrawListView::currentChanged(const QModelIndex& current, const QModelIndex&
     if (hasFocus()) {
         QListView::currentChanged(current, previous);
     } else {
-        QAbstractItemView::currentChanged(current,
-                                          previous);  // NOLINT(bugprone-parent-virtual-call)
+        // NOLINTNEXTLINE(bugprone-parent-virtual-call): the list view's own reports focus.
+        QAbstractItemView::currentChanged(current, previous);
     }
 }
 
