@@ -4,6 +4,7 @@
 #include <string>
 
 #include "command_line.h"
+#include "messages.h"
 #include "program_folder.h"
 #include "screen.h"
 #include "start_up.h"
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
     }
     // A mistyped batch word in a scheduled job must not wait for a user, or abort in Qt.
     if (!drawchk::WindowCanBeSeen()) {
-        std::fwrite(drawchk::kNoScreenMessage.data(), 1, drawchk::kNoScreenMessage.size(), stderr);
+        drawchk::SayOnStderr(drawchk::kNoScreenLine);
         return drawchk::kNoScreen;
     }
     // Qt reads its platform from the environment when the window module starts it.

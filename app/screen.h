@@ -19,9 +19,4 @@ constexpr std::string_view ChooseWindowPlatform(bool user_named_one, bool x_disp
 // The same for the environment the program runs in (POSIX).
 std::string_view WindowPlatform();
 
-// What the program says on stderr where its window cannot be seen.
-inline constexpr std::string_view kNoScreenMessage =
-    "drawchk: there is no screen to show the window on; \"drawchk Frissit\" (exactly so) "
-    "checks without one\n";
-
 }  // namespace drawchk

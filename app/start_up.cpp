@@ -8,27 +8,30 @@ int BatchExitStatus(const CheckOutcome& outcome) {
     return kBatchDone;
 }
 
-design::ListHint HintForList(const CheckOutcome& outcome, const RowList& rows) {
-    using design::ListHint;
+ListHint HintForList(const CheckOutcome& outcome, const RowList& rows) {
     if (rows.Count() > 0) {
-        return outcome.draw_file == DrawFile::kUnreadable ? ListHint::kReadPartly : ListHint::kNone;
+        return {outcome.draw_file == DrawFile::kUnreadable ? ListHint::kReadPartly
+                                                           : ListHint::kNone};
     }
     switch (outcome.draw_file) {
         case DrawFile::kMissing:
-            return ListHint::kNoDrawFile;
+            if (!outcome.misnamed_draw_file.empty()) {
+                return {ListHint::kMisnamedDrawFile, outcome.misnamed_draw_file};
+            }
+            return {ListHint::kNoDrawFile};
         case DrawFile::kUnreadable:
-            return ListHint::kUnreadableDrawFile;
+            return {ListHint::kUnreadableDrawFile};
         case DrawFile::kRead:
             break;
     }
-    return ListHint::kNoDrawAfterHistory;
+    return {ListHint::kNoDrawAfterHistory};
 }
 
-design::ListHint RunWindowCheck(const std::optional<std::filesystem::path>& program_folder,
-                                RowList& rows, const WeekdayLabels& labels) {
+ListHint RunWindowCheck(const std::optional<std::filesystem::path>& program_folder, RowList& rows,
+                        const WeekdayLabels& labels) {
     if (!program_folder) {
         rows.Clear();
-        return design::ListHint::kUnknownFolder;
+        return {ListHint::kUnknownFolder};
     }
     return HintForList(RunCheck(*program_folder, rows, labels), rows);
 }
@@ -36,7 +39,13 @@ design::ListHint RunWindowCheck(const std::optional<std::filesystem::path>& prog
 int RunBatch(const std::optional<std::filesystem::path>& program_folder) {
     if (!program_folder) return kBatchResultNotWritten;
     RowList rows;
-    return BatchExitStatus(RunCheck(*program_folder, rows, kHungarianDayLabels));
+    const CheckOutcome outcome = RunCheck(*program_folder, rows, kHungarianDayLabels);
+    // A scheduled job never sees the marks; cron mails what it prints, and only then.
+    if (rows.FirstBreak()) SayOnStderr(BreakLine(*rows.FirstBreak()));
+    if (!outcome.misnamed_draw_file.empty()) {
+        SayOnStderr(MisnamedDrawFileLine(outcome.misnamed_draw_file));
+    }
+    return BatchExitStatus(outcome);
 }
 
 }  // namespace drawchk

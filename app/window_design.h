@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-// The window as it was designed, for every front end to draw from: its texts, colours and
-// places. Texts are UTF-8.
+// The window's design, for every front end to draw from: its captions, colours and places.
+// Texts are UTF-8.
 namespace drawchk::design {
 
 inline constexpr std::string_view kTitle = "Drawchk.";
@@ -34,7 +34,7 @@ inline constexpr Colour kOutOfPlaceColour{170, 0, 0};
 // The hint in an empty list, grey but still readable on white.
 inline constexpr Colour kHintColour{100, 100, 100};
 
-// A place on the window in twips (1/1440 inch), as the window was designed.
+// A place on the window in twips (1/1440 inch).
 struct TwipsRect {
     int left;
     int top;
@@ -66,35 +66,6 @@ constexpr int TwipsToPixels(int twips, int dpi) { return (twips * dpi + 720) / 1
 // A size given in pixels at 96 dpi, at `dpi`.
 constexpr int ScaledPixels(int pixels_at_96_dpi, int dpi) {
     return (pixels_at_96_dpi * dpi + kDesignDpi / 2) / kDesignDpi;
-}
-
-// What the list says besides its rows: why a check left it empty, or, over the rows, that
-// they stop where a read of the draw file failed. The window paints the hint inside the list.
-enum class ListHint {
-    kNone,
-    kNoDrawFile,
-    kUnreadableDrawFile,
-    kNoDrawAfterHistory,
-    kUnknownFolder,
-    kReadPartly,
-};
-
-constexpr std::string_view HintText(ListHint hint) {
-    switch (hint) {
-        case ListHint::kNoDrawFile:
-            return "Nincs keno.old a program mappájában.";
-        case ListHint::kUnreadableDrawFile:
-            return "A keno.old nem olvasható.";
-        case ListHint::kNoDrawAfterHistory:
-            return "A keno.old első 5000 sora után nincs húzás.";
-        case ListHint::kUnknownFolder:
-            return "A program mappája nem állapítható meg.";
-        case ListHint::kReadPartly:
-            return "A keno.old nem olvasható végig.";
-        case ListHint::kNone:
-            break;
-    }
-    return {};
 }
 
 }  // namespace drawchk::design

@@ -1,10 +1,10 @@
 #include <dlfcn.h>
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "messages.h"
 #include "window_module.h"
 
 namespace drawchk {
@@ -14,7 +14,7 @@ using RunWindowFunction = decltype(&DrawchkRunWindow);
 using BuildIdentityFunction = decltype(&DrawchkBuildIdentity);
 
 int CannotOpenWindow(const std::string& why) {
-    std::fprintf(stderr, "drawchk: cannot open the window: %s\n", why.c_str());
+    SayOnStderr(WindowNotOpenedLine(why));
     return 1;
 }
 
@@ -30,7 +30,7 @@ int RunWindow(const std::optional<std::filesystem::path>& program_folder, int ar
     std::string looked_in;
     for (const std::filesystem::path& folder : folders) {
         const std::filesystem::path module = folder / DRAWCHK_WINDOW_MODULE;
-        looked_in += (looked_in.empty() ? "" : " or ") + folder.string();
+        looked_in += (looked_in.empty() ? "" : " vagy ") + folder.string();
         std::error_code error;
         if (!std::filesystem::exists(module, error)) continue;
         // The module stays loaded until the program ends; Qt does not expect to be unloaded.
@@ -41,11 +41,11 @@ int RunWindow(const std::optional<std::filesystem::path>& program_folder, int ar
         auto identity = reinterpret_cast<BuildIdentityFunction>(dlsym(handle, kBuildIdentityName));
         if (identity == nullptr || std::string_view(identity()) != DRAWCHK_BUILD_IDENTITY) continue;
         auto run = reinterpret_cast<RunWindowFunction>(dlsym(handle, kRunWindowName));
-        if (run == nullptr) return CannotOpenWindow(module.string() + " has no window in it");
+        if (run == nullptr) return CannotOpenWindow(NoWindowInModule(module.string()));
         const std::string folder_text = program_folder ? program_folder->string() : "";
         return run(argc, argv, program_folder ? folder_text.c_str() : nullptr);
     }
-    return CannotOpenWindow("no " DRAWCHK_WINDOW_MODULE " of this build in " + looked_in);
+    return CannotOpenWindow(NoWindowModuleIn(DRAWCHK_WINDOW_MODULE, looked_in));
 }
 
 }  // namespace drawchk

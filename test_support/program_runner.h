@@ -28,7 +28,7 @@ struct RunOptions {
 struct ProgramRun {
     bool exited = false;  // false: killed by a signal, or still running at the deadline
     int status = -1;      // the exit status when it exited
-    std::string output;   // POSIX: what it wrote to stdout and stderr
+    std::string output;   // what it wrote to stdout and stderr
     long peak_kib = 0;    // POSIX: its peak resident size
     // Windows: a window titled "Drawchk." belonged to the program; once it has stood for a
     // moment the program is ended, as it would wait for a user.

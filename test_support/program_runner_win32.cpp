@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "program_runner.h"
+#include "temp_folder.h"
 
 namespace drawchk::testing {
 namespace {
@@ -42,14 +43,29 @@ ProgramRun RunProgram(const std::filesystem::path& program, const RunOptions& op
     std::wstring command_line = L"\"" + program.wstring() + L"\"";
     for (const std::string& arg : options.args) command_line += L" " + Widen(arg);
     std::wstring desktop = Widen(options.desktop);
+    // Its stdout and stderr go to a file of their own, read when it has ended.
+    wchar_t temp_folder[MAX_PATH] = {};
+    wchar_t output_path[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp_folder);
+    GetTempFileNameW(temp_folder, L"out", 0, output_path);
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    const HANDLE output = CreateFileW(output_path, GENERIC_WRITE, FILE_SHARE_READ, &inherited,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = output;
+    startup.hStdError = output;
     if (!desktop.empty()) startup.lpDesktop = desktop.data();
     PROCESS_INFORMATION process{};
     ProgramRun run;
-    if (!CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        options.working_folder.empty() ? nullptr : options.working_folder.c_str(),
-                        &startup, &process)) {
+    const BOOL started =
+        CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                       options.working_folder.empty() ? nullptr : options.working_folder.c_str(),
+                       &startup, &process);
+    CloseHandle(output);
+    if (!started) {
+        DeleteFileW(output_path);
         return run;
     }
     auto stop_at = std::chrono::steady_clock::now() + options.deadline;
@@ -74,6 +90,8 @@ ProgramRun RunProgram(const std::filesystem::path& program, const RunOptions& op
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+    run.output = ReadFile(std::filesystem::path(output_path));
+    DeleteFileW(output_path);
     return run;
 }
 

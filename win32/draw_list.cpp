@@ -46,8 +46,8 @@ void DrawList::SetColours(const design::ListColours& colours) {
     InvalidateRect(list_, nullptr, TRUE);
 }
 
-void DrawList::ShowRows(design::ListHint hint) {
-    hint_ = ToWide(design::HintText(hint));
+void DrawList::ShowRows(const ListHint& hint) {
+    hint_ = ToWide(hint.Text());
     // A screen reader names the list after its label, so it hears the hint with the name.
     const std::wstring name = ToWide(design::kListName);
     SetWindowTextW(label_, (hint_.empty() ? name : name + L": " + hint_).c_str());

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "list_colours.h"
+#include "messages.h"
 #include "row_list.h"
 #include "window_design.h"
 
@@ -32,7 +33,7 @@ class DrawList {
     void LayOut(RECT place, int row_height, UINT dpi);
     // Takes the rows the check left, with the newest one current and the row list's first
     // visible row at the top, and the hint.
-    void ShowRows(design::ListHint hint);
+    void ShowRows(const ListHint& hint);
     // The colours to paint marks and hints in, from now on.
     void SetColours(const design::ListColours& colours);
     void DrawRow(const DRAWITEMSTRUCT& item) const;

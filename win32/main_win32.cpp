@@ -3,6 +3,7 @@
 
 #include "command_line.h"
 #include "form1.h"
+#include "messages.h"
 #include "program_folder.h"
 #include "screen.h"
 #include "start_up.h"
@@ -17,9 +18,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_
     }
     // A mistyped batch word in a task that no one sees must not wait for a user for days.
     if (!drawchk::WindowCanBeSeen()) {
-        DWORD wrote = 0;
-        WriteFile(GetStdHandle(STD_ERROR_HANDLE), drawchk::kNoScreenMessage.data(),
-                  static_cast<DWORD>(drawchk::kNoScreenMessage.size()), &wrote, nullptr);
+        drawchk::SayOnStderr(drawchk::kNoScreenLine);
         return drawchk::kNoScreen;
     }
     drawchk::win32::Form1 form(instance, program_folder);

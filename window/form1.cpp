@@ -121,9 +121,9 @@ void Form1::Form_Load() {
 
 void Form1::Command3D2_Click() {
     // A failure shows as an empty list with a hint saying why, or as rows that are marked.
-    design::ListHint hint = design::ListHint::kNone;
+    drawchk::ListHint hint;
     model_->Refill([&] { hint = drawchk::RunWindowCheck(program_folder_, rows_, DayLabels); });
-    List1->SetHint(ToQString(design::HintText(hint)));
+    List1->SetHint(ToQString(hint.Text()));
     if (rows_.Count() == 0) return;
     // The view would lay out its new rows later; the scroll range must be right now.
     List1->doItemsLayout();

@@ -9,7 +9,6 @@
 namespace drawchk {
 namespace {
 
-using design::ListHint;
 using testing::NumberedLines;
 using testing::TempFolder;
 using testing::WriteFile;
@@ -19,7 +18,7 @@ TEST(WindowCheck, GivesEachEmptyListItsOwnHint) {
     struct Case {
         const char* name;
         void (*lay_out)(const TempFolder& folder);
-        ListHint hint;
+        ListHint::Kind hint;
         int rows;
     };
     const Case cases[] = {
@@ -33,19 +32,31 @@ TEST(WindowCheck, GivesEachEmptyListItsOwnHint) {
         {"draws",
          [](const TempFolder& folder) { WriteFile(folder / "keno.old", NumberedLines(5002)); },
          ListHint::kNone, 2},
+        {"keno.old saved with .txt added",
+         [](const TempFolder& folder) {
+             WriteFile(folder / "Keno.old.txt", NumberedLines(5002));
+             WriteFile(folder / "keno.older", NumberedLines(5002));
+         },
+         ListHint::kMisnamedDrawFile, 0},
     };
     for (const Case& c : cases) {
         TempFolder folder;
         c.lay_out(folder);
         RowList rows;
         rows.Append("left from before");
-        EXPECT_EQ(RunWindowCheck(folder.path(), rows, kHungarianDayLabels), c.hint) << c.name;
+        const ListHint hint = RunWindowCheck(folder.path(), rows, kHungarianDayLabels);
+        EXPECT_EQ(hint.kind, c.hint) << c.name;
         EXPECT_EQ(rows.Count(), c.rows) << c.name;
-        EXPECT_EQ(design::HintText(c.hint).empty(), c.hint == ListHint::kNone) << c.name;
+        EXPECT_EQ(hint.Text().empty(), c.hint == ListHint::kNone) << c.name;
+        if (c.hint == ListHint::kMisnamedDrawFile) {
+            EXPECT_EQ(hint.Text(),
+                      "Nincs keno.old, de van Keno.old.txt: nevezze át keno.old névre.");
+        }
     }
     RowList rows;
     rows.Append("left from before");
-    EXPECT_EQ(RunWindowCheck(std::nullopt, rows, kHungarianDayLabels), ListHint::kUnknownFolder);
+    EXPECT_EQ(RunWindowCheck(std::nullopt, rows, kHungarianDayLabels).kind,
+              ListHint::kUnknownFolder);
     EXPECT_EQ(rows.Count(), 0);
 }
 

@@ -24,22 +24,28 @@ struct BatchCase {
     std::optional<std::string> draws;  // none: no draw file
     int status;
     std::string result;
-    std::optional<std::string> rest_days = {};  // szunnapok.txt, if any
+    std::optional<std::string> rest_days = {};  // the rest-day list, if any
+    std::string rest_day_file = "szunnapok.txt";
+    std::string draw_file = "keno.old";
+    std::string output = {};  // on stderr
 };
 
 void PrintTo(const BatchCase& c, std::ostream* out) { *out << c.name; }
 
 class BatchMode : public ::testing::TestWithParam<BatchCase> {};
 
-// Without a display and without the window module: batch mode needs neither.
-TEST_P(BatchMode, WritesTheResultQuietlyAndExitsWithItsStatus) {
+// Without a display and without the window module: batch mode needs neither. It says nothing
+// unless something is wrong with the draw file.
+TEST_P(BatchMode, WritesTheResultAndExitsWithItsStatus) {
     const BatchCase& c = GetParam();
     ProgramCopy folder;
     WriteFile(folder / "Drawchk.txt", "earlier result\r\n");
-    if (c.draws) WriteFile(folder / "keno.old", *c.draws);
-    if (c.rest_days) WriteFile(folder / "szunnapok.txt", *c.rest_days);
+    if (c.draws) WriteFile(folder / c.draw_file, *c.draws);
+    if (c.rest_days) WriteFile(folder / c.rest_day_file, *c.rest_days);
     const auto run = RunProgram(folder.program(), {.args = c.args});
-    ExpectQuietExit(run, c.status);
+    EXPECT_TRUE(run.exited);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.output, c.output);
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), c.result);
 }
 
@@ -54,6 +60,34 @@ INSTANTIATE_TEST_SUITE_P(
                   0,
                   "10113   2025-08-30  Szo\r\n",
                   "nincs h\xFAz\xE1s:\r\n10100\r\n"},
+        BatchCase{.name = "ListedInUtf16UnderTheAccentedName",
+                  .args = {"Frissit"},
+                  .draws = SampleDraws(1, 10113),
+                  .status = 0,
+                  .result = "10113   2025-08-30  Szo\r\n",
+                  .rest_days = std::string("\xFF\xFE"
+                                           "1\0"
+                                           "0\0"
+                                           "1\0"
+                                           "0\0"
+                                           "0\0",
+                                           12),
+                  .rest_day_file = "sz\xC3\xBCnnapok.txt"},
+        BatchCase{.name = "LineRemovedSaysWhereTheFileBreaks",
+                  .args = {"Frissit"},
+                  .draws = SampleDraws(1, 10104) + SampleDraws(10106, 10113),
+                  .status = 0,
+                  .result = "10113   2025-08-28  Cs\r\n",
+                  .output = "drawchk: a keno.old a 10106. húzásnál romlik el: ezen a helyen a "
+                            "10105. húzásnak kellene állnia.\n"},
+        BatchCase{.name = "SavedWithTxtAddedSaysToRenameIt",
+                  .args = {"Frissit"},
+                  .draws = SampleDraws(1, 10113),
+                  .status = 1,
+                  .result = "\r\n",
+                  .draw_file = "keno.old.txt",
+                  .output = "drawchk: Nincs keno.old, de van keno.old.txt: nevezze át keno.old "
+                            "névre.\n"},
         BatchCase{"LeadingBlanksDroppedArgumentsJoined",
                   {"", "  Frissit"},
                   SampleDraws(1, 5001),

@@ -15,6 +15,9 @@ using testing::RunProgram;
 using testing::WriteFile;
 
 constexpr auto kWindowWaits = std::chrono::seconds(2);
+const std::string kNoModuleLine =
+    "drawchk: az ablak nem nyitható meg: ennek a programnak a " DRAWCHK_WINDOW_MODULE
+    " fájlja nincs itt: ";
 
 // Any command line but the batch word alone opens the window, which waits for the user.
 class OtherCommandLines : public ::testing::TestWithParam<std::vector<std::string>> {};
@@ -36,19 +39,20 @@ INSTANTIATE_TEST_SUITE_P(Spellings, OtherCommandLines,
                                            std::vector<std::string>{"Frissit", "x"},
                                            std::vector<std::string>{"Frissit "}));
 
-// A mistyped batch word in a cron line, where there is no display: the program says what to
-// run instead and ends with status 3, writing nothing, rather than aborting inside Qt.
+// A mistyped batch word in a cron line, where there is no display: the program says in
+// Hungarian what to run instead and ends with status 3, writing nothing, rather than aborting
+// inside Qt.
 class NoDisplay : public ::testing::TestWithParam<std::vector<std::string>> {};
 
 TEST_P(NoDisplay, EndsWithStatusThreeAndSaysWhatToRun) {
     ProgramCopy folder("drawchk", DRAWCHK_WINDOW_MODULE_PATH);
     WriteFile(folder / "keno.old", SampleDraws(1, 5010));
-    const auto run = RunProgram(folder.program(), {.args = {"frissit"}, .environment = GetParam()});
+    const auto run = RunProgram(folder.program(), {.args = {"Frissít"}, .environment = GetParam()});
     ASSERT_TRUE(run.exited) << "ended by signal " << run.status - 128;
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.output,
-              "drawchk: there is no screen to show the window on; \"drawchk Frissit\" "
-              "(exactly so) checks without one\n");
+              "drawchk: nincs képernyő, amelyen az ablak megjelenhetne; ablak nélkül a "
+              "„drawchk Frissit” parancs ellenőriz (pontosan így írva).\n");
     EXPECT_FALSE(std::filesystem::exists(folder / "Drawchk.txt"));
 }
 
@@ -74,9 +78,8 @@ TEST(WindowModule, MissingEverywhereIsSaidOnceOnStderr) {
     const auto run = RunProgram(folder.program(), {.environment = {"QT_QPA_PLATFORM=offscreen"}});
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.output, "drawchk: cannot open the window: no " DRAWCHK_WINDOW_MODULE
-                          " of this build in " +
-                              folder.path().string() + " or " + installed.string() + "\n");
+    EXPECT_EQ(run.output,
+              kNoModuleLine + folder.path().string() + " vagy " + installed.string() + "\n");
 }
 
 // A module built from other sources may date differently or have another entry.
@@ -92,9 +95,8 @@ TEST(WindowModule, OfAnotherBuildCountsAsNone) {
         folder.program(), {.environment = {"QT_QPA_PLATFORM=offscreen"}, .deadline = kWindowWaits});
     ASSERT_TRUE(run.exited) << "the window of another build opened";
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.output, "drawchk: cannot open the window: no " DRAWCHK_WINDOW_MODULE
-                          " of this build in " +
-                              folder.path().string() + " or " + installed.string() + "\n");
+    EXPECT_EQ(run.output,
+              kNoModuleLine + folder.path().string() + " vagy " + installed.string() + "\n");
     EXPECT_FALSE(std::filesystem::exists(folder / "Drawchk.txt"));
 }
 

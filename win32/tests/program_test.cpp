@@ -45,7 +45,10 @@ struct BatchCase {
     std::optional<std::string> draws;  // none: no draw file
     int status;
     std::string result;
-    std::optional<std::string> rest_days = {};  // szunnapok.txt, if any
+    std::optional<std::string> rest_days = {};  // the rest-day list, if any
+    const char* rest_day_file = "szunnapok.txt";
+    const char* draw_file = "keno.old";
+    std::string output = {};  // on stderr
 };
 
 void PrintTo(const BatchCase& c, std::ostream* out) { *out << c.name; }
@@ -56,12 +59,13 @@ TEST_P(Batch, WritesTheResultAndExitsWithItsStatus) {
     const BatchCase& c = GetParam();
     ProgramCopy folder(c.folder);
     WriteFile(folder / "Drawchk.txt", kEarlier);
-    if (c.draws) WriteFile(folder / "keno.old", *c.draws);
-    if (c.rest_days) WriteFile(folder / "szunnapok.txt", *c.rest_days);
+    if (c.draws) WriteFile(folder / c.draw_file, *c.draws);
+    if (c.rest_days) WriteFile(folder / c.rest_day_file, *c.rest_days);
     const ProgramRun run = RunProgram(folder.program(), {.args = {c.arguments}});
     EXPECT_TRUE(run.exited);
     EXPECT_FALSE(run.window_seen);
     EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.output, c.output);
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), c.result);
 }
 
@@ -75,7 +79,39 @@ INSTANTIATE_TEST_SUITE_P(
                                 SampleDraws(1, 5001), 0, "5001   2011-08-25  Cs\r\n"},
                       BatchCase{"MissingDrawFile", "drawchk", "Frissit", std::nullopt, 1, "\r\n"},
                       BatchCase{"ListedRestDay", "Kenó", "Frissit", SampleDraws(1, 10113), 0,
-                                "10113   2025-08-30  Szo\r\n", "10100 nincs húzás előtte\r\n"}),
+                                "10113   2025-08-30  Szo\r\n", "10100 nincs húzás előtte\r\n"},
+                      BatchCase{.name = "ListedInUtf16UnderTheAccentedName",
+                                .folder = "Kenó",
+                                .arguments = "Frissit",
+                                .draws = SampleDraws(1, 10113),
+                                .status = 0,
+                                .result = "10113   2025-08-30  Szo\r\n",
+                                .rest_days = std::string("\xFE\xFF\0"
+                                                         "1\0"
+                                                         "0\0"
+                                                         "1\0"
+                                                         "0\0"
+                                                         "0",
+                                                         12),
+                                .rest_day_file = "sz\xC3\xBCnnapok.txt"},
+                      BatchCase{.name = "LineRemovedSaysWhereTheFileBreaks",
+                                .folder = "drawchk",
+                                .arguments = "Frissit",
+                                .draws = SampleDraws(1, 10104) + SampleDraws(10106, 10113),
+                                .status = 0,
+                                .result = "10113   2025-08-28  Cs\r\n",
+                                .output = "drawchk: a keno.old a 10106. húzásnál romlik el: ezen a "
+                                          "helyen a 10105. húzásnak kellene állnia.\n"},
+                      BatchCase{
+                          .name = "SavedWithTxtAddedSaysToRenameIt",
+                          .folder = "drawchk",
+                          .arguments = "Frissit",
+                          .draws = SampleDraws(1, 10113),
+                          .status = 1,
+                          .result = "\r\n",
+                          .draw_file = "keno.old.txt",
+                          .output = "drawchk: Nincs keno.old, de van keno.old.txt: nevezze át "
+                                    "keno.old névre.\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BatchResultFile, ReadOnlyHiddenAndSystemIsReplacedWithAPlainOne) {

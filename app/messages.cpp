@@ -1,0 +1,63 @@
+#include "messages.h"
+
+namespace drawchk {
+namespace {
+
+// "a" or "az" before a number written in digits, as the number is read out: "az" before
+// one that starts with a vowel (egy, öt, ezer, egymillió...).
+std::string WithArticle(std::int64_t number) {
+    const std::string digits = std::to_string(number);
+    const bool vowel = digits.front() == '5' || (digits.front() == '1' && digits.size() % 3 == 1);
+    return (vowel ? "az " : "a ") + digits;
+}
+
+}  // namespace
+
+std::string ListHint::Text() const {
+    switch (kind) {
+        case kNoDrawFile:
+            return "Nincs keno.old a program mappájában.";
+        case kMisnamedDrawFile:
+            return "Nincs keno.old, de van " + other_name + ": nevezze át keno.old névre.";
+        case kUnreadableDrawFile:
+            return "A keno.old nem olvasható.";
+        case kNoDrawAfterHistory:
+            return "A keno.old első 5000 sora után nincs húzás.";
+        case kUnknownFolder:
+            return "A program mappája nem állapítható meg.";
+        case kReadPartly:
+            return "A keno.old nem olvasható végig.";
+        case kNone:
+            break;
+    }
+    return {};
+}
+
+std::string BreakLine(const FileBreak& at) {
+    const std::string expected = WithArticle(at.expected_draw);
+    if (at.draw == 0) {
+        return "drawchk: a keno.old " + expected + ". húzás helyén romlik el: ott nem húzás áll.\n";
+    }
+    return "drawchk: a keno.old " + WithArticle(at.draw) + ". húzásnál romlik el: ezen a helyen " +
+           expected + ". húzásnak kellene állnia.\n";
+}
+
+std::string MisnamedDrawFileLine(std::string_view other_name) {
+    return "drawchk: " + ListHint{ListHint::kMisnamedDrawFile, std::string(other_name)}.Text() +
+           "\n";
+}
+
+std::string WindowNotOpenedLine(std::string_view why) {
+    return "drawchk: az ablak nem nyitható meg: " + std::string(why) + "\n";
+}
+
+std::string NoWindowModuleIn(std::string_view module, std::string_view folders) {
+    return "ennek a programnak a " + std::string(module) +
+           " fájlja nincs itt: " + std::string(folders);
+}
+
+std::string NoWindowInModule(std::string_view module) {
+    return "a " + std::string(module) + " fájlban nincs ablak";
+}
+
+}  // namespace drawchk

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "row_list.h"
+
+// Everything the program says in words besides its window's captions: what its list says
+// besides the rows, and the lines it writes on stderr. Hungarian, UTF-8.
+namespace drawchk {
+
+// What the list says besides its rows: why a check left it empty, or, over the rows, that they
+// stop where a read of the draw file failed. The window paints it inside the list.
+struct ListHint {
+    enum Kind {
+        kNone,
+        kNoDrawFile,
+        kMisnamedDrawFile,
+        kUnreadableDrawFile,
+        kNoDrawAfterHistory,
+        kUnknownFolder,
+        kReadPartly,
+    };
+
+    ListHint() = default;
+    // NOLINTNEXTLINE(google-explicit-constructor): a kind alone is a whole hint.
+    ListHint(Kind kind, std::string other_name = {})
+        : kind(kind), other_name(std::move(other_name)) {}
+
+    Kind kind = kNone;
+    // With kMisnamedDrawFile: the file that is keno.old under a longer name.
+    std::string other_name;
+
+    // The words, empty for none.
+    std::string Text() const;
+};
+
+// The lines on stderr, each with its line end.
+
+// A window asked for where no one can see it.
+inline constexpr std::string_view kNoScreenLine =
+    "drawchk: nincs képernyő, amelyen az ablak megjelenhetne; ablak nélkül a "
+    "„drawchk Frissit” parancs ellenőriz (pontosan így írva).\n";
+// Batch mode over a file whose rows go out of place at `at`.
+std::string BreakLine(const FileBreak& at);
+// Batch mode with no keno.old but `other_name`.
+std::string MisnamedDrawFileLine(std::string_view other_name);
+// The window module could not be opened, and why.
+std::string WindowNotOpenedLine(std::string_view why);
+std::string NoWindowModuleIn(std::string_view module, std::string_view folders);
+std::string NoWindowInModule(std::string_view module);
+
+// Writes `line` on stderr: to a Windows console in its own characters, elsewhere as UTF-8.
+void SayOnStderr(std::string_view line);
+
+}  // namespace drawchk
