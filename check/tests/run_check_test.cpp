@@ -109,6 +109,39 @@ TEST_F(RunCheckTest, ListedRestDayMovesEveryLaterRowAndCountsOnce) {
     EXPECT_EQ(Result(), "10113   2025-08-29  P\r\n");
 }
 
+// The four readings of the newest row that the guide gives, on the sample, whose newest draw is
+// 10113 on 2025-08-29: each leads to the file it names. With no draw on 2025-12-25 the first
+// row dated that day is the draw to list in szunnapok.txt.
+TEST_F(RunCheckTest, TheGuidesFourReadingsOfTheNewestRowHold) {
+    struct Case {
+        const char* reading;
+        std::string draws;
+        const char* rest_days;
+        const char* newest;
+        bool marked;
+    };
+    const Case cases[] = {
+        {"complete", SampleDraws(1, 10113), "", "10113   2025-08-29  P", false},
+        {"marked from a removed line", SampleDraws(1, 10104) + SampleDraws(10106, 10113), "",
+         "10113   2025-08-28  Cs", true},
+        {"lower number: the newest draw missing", SampleDraws(1, 10112), "",
+         "10112   2025-08-28  Cs", false},
+        {"a day early: no draw on 2025-12-25", SampleDraws(1, 10240), "", "10240   2026-01-03  Szo",
+         false},
+        {"the same, listed", SampleDraws(1, 10240), "10231\r\n", "10240   2026-01-04  V", false},
+    };
+    for (const Case& c : cases) {
+        WriteFile(folder_ / "keno.old", c.draws);
+        WriteFile(folder_ / "szunnapok.txt", c.rest_days);
+        Check();
+        EXPECT_EQ(rows_.Text(rows_.Count() - 1), c.newest) << c.reading;
+        EXPECT_EQ(rows_.FirstBreak().has_value(), c.marked) << c.reading;
+        if (rows_.Count() > 10231 - 5001 && *c.rest_days == '\0') {
+            EXPECT_EQ(rows_.Text(10231 - 5001), "10231   2025-12-25  Cs") << c.reading;
+        }
+    }
+}
+
 // Marks, one per row: 'x' for a row whose draw is not the one of its place, '.' otherwise;
 // then where the file breaks: the row, the draw there and the one that belongs there.
 std::string Marks(const std::string& draws) {
@@ -118,9 +151,9 @@ std::string Marks(const std::string& draws) {
     std::string marks;
     for (int i = 0; i < rows.Count(); ++i) marks.push_back(rows.OutOfPlace(i) ? 'x' : '.');
     if (const auto& at = rows.FirstBreak()) {
-        for (const std::string& part : {std::string(" "), std::to_string(at->row),
-                                        std::string(": "), std::to_string(at->draw),
-                                        std::string(" for "), std::to_string(at->expected_draw)}) {
+        for (const std::string& part :
+             {std::string(" "), std::to_string(at->row), std::string(": "),
+              std::to_string(at->draw), std::string(" for "), std::to_string(at->expected_draw)}) {
             marks += part;
         }
     }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The menu entry, as `cmake --install --strip` writes it under prefixes that a home folder can
 # hold, and as the download's script writes it from a folder with a blank and Hungarian
-# letters: it passes desktop-file-validate, and Exec names the program as one quoted
-# argument. The installed program and window module carry no symbol table.
+# letters: it passes desktop-file-validate, has a Hungarian comment, and Exec names the
+# program as one quoted argument. The installed program and window module carry no symbol
+# table.
 # Usage: desktop_entry_test.sh BUILD_FOLDER DESKTOP_FILE_VALIDATE SOURCE_FOLDER
 set -euo pipefail
 build=$1
@@ -19,6 +20,7 @@ check_entry() {
     local share=$1 expected=$2
     local entry="$share/applications/drawchk.desktop"
     "$validate" "$entry"
+    grep -q '^Comment\[hu\]=A kenóhúzások' "$entry" || fail "no Hungarian comment in the menu entry"
     [ -f "$share/icons/hicolor/scalable/apps/drawchk.svg" ] || fail "no icon under $share"
     local exec
     exec=$(grep '^Exec=' "$entry")
