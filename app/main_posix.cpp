@@ -8,7 +8,7 @@
 #include "program_folder.h"
 #include "screen.h"
 #include "start_up.h"
-#include "window_module.h"
+#include "window_check.h"
 
 int main(int argc, char** argv) {
     // A file-size limit must fail the result file's write, not kill the program mid-way.

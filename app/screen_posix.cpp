@@ -57,10 +57,15 @@ std::string_view Environment(const char* name) {
 }  // namespace
 
 bool WindowCanBeSeen() {
-    // A platform Qt is told to use (offscreen, vnc, eglfs...) is its own to judge.
-    if (!Environment("QT_QPA_PLATFORM").empty()) return true;
-    return XDisplayAnswers(Environment("DISPLAY")) ||
-           WaylandDisplayAnswers(Environment("WAYLAND_DISPLAY"));
+    const std::string_view platform = Environment("QT_QPA_PLATFORM");
+    const auto x = [] { return XDisplayAnswers(Environment("DISPLAY")); };
+    const auto wayland = [] { return WaylandDisplayAnswers(Environment("WAYLAND_DISPLAY")); };
+    if (platform.empty()) return x() || wayland();
+    // X or Wayland named without a display would abort inside Qt; any other platform Qt is
+    // told to use (offscreen, vnc, eglfs...) is its own to judge.
+    if (platform.starts_with("xcb")) return x();
+    if (platform.starts_with("wayland")) return wayland();
+    return true;
 }
 
 std::string_view WindowPlatform() {

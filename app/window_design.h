@@ -50,6 +50,9 @@ inline constexpr TwipsRect kList1{255, 203, 2535, 2985};
 inline constexpr TwipsRect kCommand3D2{720, 3353, 1605, 435};
 inline constexpr TwipsRect kCommand3D3{720, 3953, 1605, 435};
 
+// The rows the list shows at once, whatever the font; the check scrolls by as many.
+inline constexpr int kListRows = 15;
+
 // The window's font: 8.25 points, bold; the list's rows are 13 pixels high at 96 dpi.
 inline constexpr std::string_view kFontName = "MS Sans Serif";
 inline constexpr int kFontHundredthsOfAPoint = 825;

@@ -1,22 +1,46 @@
 #pragma once
 
-#include <filesystem>
-#include <optional>
+// What the program hands its window module, a plain C table, so the module is a window and
+// nothing else: the program owns the check, and the window runs it through the table. A module
+// is opened only if it was built for this interface version.
 
-// The window module's entry point: runs the window over `program_folder`, null where the
-// folder is not known, until it is closed, and returns the program's exit status.
-extern "C" int DrawchkRunWindow(int argc, char** argv, const char* program_folder);
-// The build the window module comes from; the program runs only a module of its own build.
-extern "C" const char* DrawchkBuildIdentity();
+#define DRAWCHK_WINDOW_INTERFACE_VERSION 1
 
-namespace drawchk {
+struct DrawchkColour {
+    unsigned char red;
+    unsigned char green;
+    unsigned char blue;
+};
 
-inline constexpr const char* kRunWindowName = "DrawchkRunWindow";
-inline constexpr const char* kBuildIdentityName = "DrawchkBuildIdentity";
+struct DrawchkCheckServices {
+    // The program's own, handed back to every call.
+    void* check;
+    // Whether the program knows its folder; where it does not, the window says so at once.
+    int (*program_folder_known)(void* check);
+    // Runs a check into the rows and rewrites the result file.
+    void (*run_check)(void* check);
+    int (*row_count)(void* check);
+    // The row's text: the draw file's bytes, Windows-1250, `*length` of them.
+    const char* (*row_text)(void* check, int row, int* length);
+    // Whether the row's draw is not the one of its place, so its date cannot be right.
+    int (*row_out_of_place)(void* check, int row);
+    // The row the list shows at its top after the check.
+    int (*first_visible_row)(void* check);
+    // What the list says besides its rows, UTF-8: why it is empty, or that its rows stop
+    // short of the draw file's end; empty for none.
+    const char* (*hint)(void* check);
+    // The colours of marks and of the hint on a list of these colours.
+    void (*choose_list_colours)(struct DrawchkColour background, struct DrawchkColour text,
+                                struct DrawchkColour* mark, struct DrawchkColour* hint);
+};
 
-// Loads the window module of the program's own build, from beside the program or else from
-// the installed program folder, and runs the window; says why on stderr and returns 1 when
-// there is none to load.
-int RunWindow(const std::optional<std::filesystem::path>& program_folder, int argc, char** argv);
-
-}  // namespace drawchk
+#ifdef __cplusplus
+extern "C" {
+#endif
+// The interface version the module was built for.
+int DrawchkWindowInterfaceVersion(void);
+// Runs the window over the program's check until it is closed; returns the exit status.
+int DrawchkRunWindow(int argc, char** argv, const struct DrawchkCheckServices* services);
+#ifdef __cplusplus
+}
+#endif

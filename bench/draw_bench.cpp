@@ -18,6 +18,7 @@
 #include "form1.h"
 #include "run_check.h"
 #include "sample_draws.h"
+#include "window_check.h"
 
 namespace {
 
@@ -116,7 +117,8 @@ class PaintCounter : public QObject {
 
 // A click on "Ellenőrzés" until the list is filled, scrolled and painted.
 void BM_WindowRefresh(benchmark::State& state) {
-    Form1 form(Folders().For(static_cast<int>(state.range(0))));
+    const drawchk::WindowCheck check(Folders().For(static_cast<int>(state.range(0))));
+    Form1 form(check.Services());
     form.show();
     QApplication::processEvents();
     auto* check = form.findChild<QPushButton*>("Command3D2");

@@ -10,14 +10,17 @@ namespace {
 
 namespace design = drawchk::design;
 
-design::Colour ToColour(const QColor& colour) {
-    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
-            static_cast<std::uint8_t>(colour.blue())};
+DrawchkColour ToC(const QColor& colour) {
+    return {static_cast<unsigned char>(colour.red()), static_cast<unsigned char>(colour.green()),
+            static_cast<unsigned char>(colour.blue())};
 }
+
+QColor FromC(DrawchkColour colour) { return {colour.red, colour.green, colour.blue}; }
 
 }  // namespace
 
-DrawListView::DrawListView(QWidget* parent) : QListView(parent) {
+DrawListView::DrawListView(const DrawchkCheckServices& services, QWidget* parent)
+    : QListView(parent), services_(services) {
     setUniformItemSizes(true);
     setWordWrap(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -38,12 +41,15 @@ void DrawListView::SetHint(const QString& hint) {
     viewport()->update();
 }
 
-design::ListColours DrawListView::Colours() const {
+const DrawListView::Colours& DrawListView::ChosenColours() const {
     // Chosen again only when the theme changes the list's colours, not for every row painted.
     const QColor base = palette().color(QPalette::Base);
     const QColor text = palette().color(QPalette::Text);
     if (!colours_base_.isValid() || base != colours_base_ || text != colours_text_) {
-        colours_ = design::ChooseListColours(ToColour(base), ToColour(text));
+        DrawchkColour mark{};
+        DrawchkColour hint{};
+        services_.choose_list_colours(ToC(base), ToC(text), &mark, &hint);
+        colours_ = {FromC(mark), FromC(hint)};
         colours_base_ = base;
         colours_text_ = text;
     }
@@ -90,9 +96,9 @@ void DrawListView::paintEvent(QPaintEvent* event) {
         place.setTop((band_height - text_height) / 2);
         place.setHeight(text_height);
         painter.fillRect(band, palette().color(QPalette::Base));
-        painter.fillRect(QRect(0, band.bottom(), band.width(), 1), ToQColor(Colours().hint));
+        painter.fillRect(QRect(0, band.bottom(), band.width(), 1), ChosenColours().hint);
     }
-    painter.setPen(ToQColor(Colours().hint));
+    painter.setPen(ChosenColours().hint);
     painter.drawText(place, flags, hint_);
 }
 
@@ -108,7 +114,7 @@ void OutOfPlaceMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem
     // A selected row keeps the system's selected colours, the mark included.
     const bool selected = option.state.testFlag(QStyle::State_Selected);
     const QColor colour = selected       ? option.palette.color(QPalette::HighlightedText)
-                          : out_of_place ? ToQColor(list_->Colours().mark)
+                          : out_of_place ? list_->ChosenColours().mark
                                          : option.palette.color(QPalette::Text);
     QStyleOptionViewItem row = option;
     row.palette.setColor(QPalette::Text, colour);

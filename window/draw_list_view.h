@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QListView>
 #include <QStyledItemDelegate>
 
-#include "list_colours.h"
+#include "window_design.h"
+#include "window_module.h"
 
 // The list of dated draws: a list view of rows of one height, which lays out a full list of
 // 32767 rows as fast as a short one. Besides its rows it can say something: in an empty list
@@ -14,7 +16,8 @@ class DrawListView : public QListView {
     Q_OBJECT
 
   public:
-    explicit DrawListView(QWidget* parent = nullptr);
+    // `services` chooses the colours, and must outlive the view.
+    explicit DrawListView(const DrawchkCheckServices& services, QWidget* parent = nullptr);
 
     // The rows' height; the list shows fifteen of them.
     void SetRowHeight(int row_height);
@@ -24,7 +27,11 @@ class DrawListView : public QListView {
     const QString& hint() const { return hint_; }
 
     // The mark and hint colours for the list's colours as the theme gives them now.
-    drawchk::design::ListColours Colours() const;
+    struct Colours {
+        QColor mark;
+        QColor hint;
+    };
+    const Colours& ChosenColours() const;
 
   protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
@@ -33,10 +40,11 @@ class DrawListView : public QListView {
     void scrollContentsBy(int dx, int dy) override;
 
   private:
+    const DrawchkCheckServices& services_;
     QString hint_;
     int row_height_ = drawchk::design::kRowPixelsAt96Dpi;
     // The colours last chosen, and the list's colours they were chosen for.
-    mutable drawchk::design::ListColours colours_{};
+    mutable Colours colours_;
     mutable QColor colours_base_;
     mutable QColor colours_text_;
 };

@@ -5,13 +5,10 @@
 #include <QFontMetrics>
 #include <QIcon>
 #include <QPushButton>
-#include <utility>
 
 #include "draw_list_view.h"
 #include "qt_design.h"
 #include "row_list_model.h"
-#include "run_check.h"
-#include "start_up.h"
 
 namespace {
 
@@ -58,12 +55,9 @@ QPushButton* MakeButton(const QString& name, std::string_view caption, design::C
 
 }  // namespace
 
-Form1::Form1(std::optional<std::filesystem::path> program_folder, QWidget* parent)
-    : QWidget(parent), program_folder_(std::move(program_folder)) {
+Form1::Form1(const DrawchkCheckServices& check, QWidget* parent) : QWidget(parent), check_(check) {
     setObjectName("Form1");
     setWindowTitle(ToQString(design::kTitle));
-    // The icon lives in this static library, whose resources the linker may otherwise drop.
-    Q_INIT_RESOURCE(drawchk);
     QIcon icon;
     for (const QString& image : QDir(":/icon").entryList()) icon.addFile(":/icon/" + image);
     setWindowIcon(icon);
@@ -74,8 +68,8 @@ Form1::Form1(std::optional<std::filesystem::path> program_folder, QWidget* paren
     setAutoFillBackground(true);
 
     const int row_height = QFontMetrics(font()).height();
-    model_ = new RowListModel(rows_, this);
-    List1 = new DrawListView(this);
+    model_ = new RowListModel(check_, this);
+    List1 = new DrawListView(check_, this);
     List1->setObjectName("List1");
     List1->setModel(model_);
     List1->SetRowHeight(row_height);
@@ -99,7 +93,7 @@ Form1::Form1(std::optional<std::filesystem::path> program_folder, QWidget* paren
 
 void Form1::LayOutControls(int row_height) {
     // Fifteen whole rows whatever the font; the buttons and the window follow the list.
-    const int list_height = drawchk::kVisibleRows * row_height + 2 * List1->frameWidth();
+    const int list_height = design::kListRows * row_height + 2 * List1->frameWidth();
     List1->setGeometry(kListLeft, kListTop, kListWidth, list_height);
     const int check_top = kListTop + list_height + kGap;
     const int end_top = check_top + kButtonPitch;
@@ -114,23 +108,23 @@ void Form1::Form_Load() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    DayLabels = drawchk::kHungarianDayLabels;
     Command3D2->setFocus();
-    if (!program_folder_) Command3D2_Click();
+    if (check_.program_folder_known(check_.check) == 0) Command3D2_Click();
 }
 
 void Form1::Command3D2_Click() {
     // A failure shows as an empty list with a hint saying why, or as rows that are marked.
-    drawchk::ListHint hint;
-    model_->Refill([&] { hint = drawchk::RunWindowCheck(program_folder_, rows_, DayLabels); });
-    List1->SetHint(ToQString(hint.Text()));
-    if (rows_.Count() == 0) return;
+    model_->Refill([this] { check_.run_check(check_.check); });
+    List1->SetHint(QString::fromUtf8(check_.hint(check_.check)));
+    const int rows = model_->rowCount();
+    if (rows == 0) return;
     // The view would lay out its new rows later; the scroll range must be right now.
     List1->doItemsLayout();
-    List1->scrollTo(model_->index(rows_.FirstVisible(), 0), QAbstractItemView::PositionAtTop);
+    List1->scrollTo(model_->index(check_.first_visible_row(check_.check), 0),
+                    QAbstractItemView::PositionAtTop);
     // The newest row is the current one, so the keyboard starts where the answer is. It is
     // in view already, so the view need not scroll a second time.
-    List1->setCurrentIndex(model_->index(rows_.Count() - 1, 0));
+    List1->setCurrentIndex(model_->index(rows - 1, 0));
 }
 
 void Form1::Command3D3_Click() { QCoreApplication::exit(0); }

@@ -1,23 +1,21 @@
 #pragma once
 
 #include <QWidget>
-#include <filesystem>
-#include <optional>
 
-#include "draw_calendar.h"
-#include "row_list.h"
+#include "window_module.h"
 
 class DrawListView;
 class QPushButton;
 class RowListModel;
 
-// The program's window: the list of dated draws and the two buttons under it.
+// The program's window: the list of dated draws and the two buttons under it, over the check
+// the program hands it.
 class Form1 : public QWidget {
     Q_OBJECT
 
   public:
-    // Where `program_folder` is not known, the list says so instead of checking.
-    explicit Form1(std::optional<std::filesystem::path> program_folder, QWidget* parent = nullptr);
+    // `check` must outlive the window.
+    explicit Form1(const DrawchkCheckServices& check, QWidget* parent = nullptr);
 
   public slots:
     // "Ellenőrzés": runs the check into the list and rewrites the result file.
@@ -30,9 +28,7 @@ class Form1 : public QWidget {
     void Form_Load();
     void LayOutControls(int row_height);
 
-    std::optional<std::filesystem::path> program_folder_;
-    drawchk::WeekdayLabels DayLabels;
-    drawchk::RowList rows_;
+    const DrawchkCheckServices& check_;
     RowListModel* model_ = nullptr;
     DrawListView* List1 = nullptr;
     QPushButton* Command3D2 = nullptr;

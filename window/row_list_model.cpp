@@ -2,37 +2,39 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "qt_design.h"
 
-RowListModel::RowListModel(const drawchk::RowList& rows, QObject* parent)
-    : QAbstractTableModel(parent),
+RowListModel::RowListModel(const DrawchkCheckServices& rows, QObject* parent)
+    : QAbstractListModel(parent),
       rows_(rows),
       decoder_(("windows-" + std::to_string(drawchk::design::kRowCodePage)).c_str()) {}
 
 int RowListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : rows_.Count();
+    return parent.isValid() ? 0 : rows_.row_count(rows_.check);
 }
-
-int RowListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 1; }
 
 QVariant RowListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
+    const bool out_of_place = rows_.row_out_of_place(rows_.check, index.row()) != 0;
     switch (role) {
         case Qt::DisplayRole:
             break;
         case kOutOfPlaceRole:
-            return rows_.OutOfPlace(index.row());
+            return out_of_place;
         case Qt::AccessibleDescriptionRole:
-            if (!rows_.OutOfPlace(index.row())) return {};
+            if (!out_of_place) return {};
             return ToQString(drawchk::design::kOutOfPlaceWord);
         default:
             return {};
     }
-    const std::string_view text = rows_.Text(index.row());
-    const QByteArrayView bytes(text.data(), static_cast<qsizetype>(text.size()));
+    int length = 0;
+    const char* bytes = rows_.row_text(rows_.check, index.row(), &length);
+    const std::string_view text(bytes, static_cast<std::size_t>(length));
+    const QByteArrayView view(text.data(), static_cast<qsizetype>(text.size()));
     const bool ascii = std::all_of(text.begin(), text.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii || !decoder_.isValid()) return QString::fromLatin1(bytes);
-    return QString(decoder_.decode(bytes));
+    if (ascii || !decoder_.isValid()) return QString::fromLatin1(view);
+    return QString(decoder_.decode(view));
 }

@@ -1,27 +1,27 @@
 #pragma once
 
-#include <QAbstractTableModel>
+#include <QAbstractListModel>
 #include <QStringDecoder>
 #include <utility>
 
-#include "row_list.h"
+#include "window_module.h"
 
-// Shows the check's row list in a view without copying it: one row of text per row, in
-// a single column. A row whose date cannot be right says so to a screen reader in its
-// description, and answers true for kOutOfPlaceRole, which the view paints as a mark.
-class RowListModel : public QAbstractTableModel {
+// Shows the program's rows in a view without copying them: one row of text per row. A row
+// whose date cannot be right says so to a screen reader in its description, and answers true
+// for kOutOfPlaceRole, which the view paints as a mark.
+class RowListModel : public QAbstractListModel {
     Q_OBJECT
 
   public:
     static constexpr int kOutOfPlaceRole = Qt::UserRole;
 
-    explicit RowListModel(const drawchk::RowList& rows, QObject* parent = nullptr);
+    // `rows` must outlive the model.
+    explicit RowListModel(const DrawchkCheckServices& rows, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    // Runs `refill`, which refills the row list, as one reset of the model.
+    // Runs `refill`, which refills the rows, as one reset of the model.
     template <typename Function>
     void Refill(Function&& refill) {
         beginResetModel();
@@ -30,6 +30,6 @@ class RowListModel : public QAbstractTableModel {
     }
 
   private:
-    const drawchk::RowList& rows_;
+    const DrawchkCheckServices& rows_;
     mutable QStringDecoder decoder_;
 };

@@ -3,17 +3,17 @@
 #include "window_module.h"
 
 #include <QApplication>
-#include <optional>
 
 #include "form1.h"
 
-extern "C" Q_DECL_EXPORT const char* DrawchkBuildIdentity() { return DRAWCHK_BUILD_IDENTITY; }
+extern "C" Q_DECL_EXPORT int DrawchkWindowInterfaceVersion() {
+    return DRAWCHK_WINDOW_INTERFACE_VERSION;
+}
 
-extern "C" Q_DECL_EXPORT int DrawchkRunWindow(int argc, char** argv, const char* program_folder) {
+extern "C" Q_DECL_EXPORT int DrawchkRunWindow(int argc, char** argv,
+                                              const DrawchkCheckServices* services) {
     QApplication app(argc, argv);
-    std::optional<std::filesystem::path> folder;
-    if (program_folder != nullptr) folder = program_folder;
-    Form1 form{folder};
+    Form1 form{*services};
     form.show();
     return QApplication::exec();
 }

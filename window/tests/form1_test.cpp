@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QAccessibleTableInterface>
 #include <QApplication>
+#include <QDir>
 #include <QImage>
 #include <QListView>
 #include <QProcess>
@@ -20,6 +21,7 @@
 #include "list_colours.h"
 #include "sample_draws.h"
 #include "temp_folder.h"
+#include "window_check.h"
 
 using drawchk::design::ContrastRatio;
 using drawchk::testing::ReadFile;
@@ -33,7 +35,7 @@ class Form1Test : public QObject {
     // A shown, active window over a program folder that holds `draws` as its draw file.
     std::unique_ptr<Form1> Open(const std::string& draws) {
         WriteFile(folder_ / "keno.old", draws);
-        auto form = std::make_unique<Form1>(folder_.path());
+        auto form = std::make_unique<Form1>(check_.Services());
         form->show();
         form->activateWindow();
         if (!QTest::qWaitForWindowActive(form.get())) qWarning("window did not become active");
@@ -75,6 +77,7 @@ class Form1Test : public QObject {
     }
 
     TempFolder folder_;
+    drawchk::WindowCheck check_{folder_.path()};
 
   private slots:
     void testCheckFillsTheListAndShowsTheNewestAtTheBottom() {
@@ -155,14 +158,23 @@ class Form1Test : public QObject {
     }
 
     void testUnknownProgramFolderIsSaidInAHintAndNothingIsWritten() {
-        Form1 form{std::nullopt};
+        // Started from a folder with a draw file, which a check that guessed would take.
+        const TempFolder started_from;
+        WriteFile(started_from / "keno.old", drawchk::SampleDraws(1, 5001));
+        const QString started_in = QDir::currentPath();
+        QDir::setCurrent(QString::fromStdString(started_from.path().string()));
+        const drawchk::WindowCheck unknown{std::nullopt};
+        Form1 form{unknown.Services()};
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QListView* list = List(form);
         QCOMPARE(list->model()->rowCount(), 0);
         QCOMPARE(list->accessibleDescription(), QString("A program mappája nem állapítható meg."));
         QTest::mouseClick(Button(form, "Command3D2"), Qt::LeftButton);
+        QDir::setCurrent(started_in);
         QCOMPARE(list->model()->rowCount(), 0);
+        QCOMPARE(drawchk::testing::NamesIn(started_from.path()),
+                 std::vector<std::string>{"keno.old"});
     }
 
     // The hint is painted in grey inside the list, and said to a screen reader; the next check

@@ -3,25 +3,29 @@
 #include <QAbstractItemModelTester>
 #include <QtTest>
 
+#include "temp_folder.h"
+#include "window_check.h"
+
 // Qt's own checks of the model's contract, over the refills a window makes.
 class RowListModelTest : public QObject {
     Q_OBJECT
 
   private slots:
     void testKeepsTheModelContractThroughRefills() {
-        drawchk::RowList rows;
+        drawchk::testing::TempFolder folder;
+        drawchk::testing::WriteFile(
+            folder / "keno.old", drawchk::testing::NumberedLines(5001) + "\xF5\xE9\xE1\xFB 1\r\n");
+        const drawchk::WindowCheck check(folder.path());
+        const DrawchkCheckServices& rows = check.Services();
         RowListModel model(rows);
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
-        model.Refill([&] {
-            rows.Append("5001   2011-08-25  Cs");
-            rows.Append("\xF5\xE9\xE1\xFB   2011-08-26  P");
-        });
+        model.Refill([&] { rows.run_check(rows.check); });
         QCOMPARE(model.rowCount(), 2);
-        QCOMPARE(model.columnCount(), 1);
         QCOMPARE(model.index(1, 0).data().toString(), QString("őéáű   2011-08-26  P"));
         QVERIFY(!model.index(1, 0).data(Qt::DecorationRole).isValid());
-        model.Refill([&] { rows.Clear(); });
+        std::filesystem::remove(folder / "keno.old");
+        model.Refill([&] { rows.run_check(rows.check); });
         QCOMPARE(model.rowCount(), 0);
     }
 };

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "row_list.h"
+#include "window_module.h"
+
+namespace drawchk {
+
+// The check as a window runs it, over a folder, and the table that hands it to the window
+// module.
+class WindowCheck {
+  public:
+    // Where `program_folder` is not known, a check touches no file and the list says why.
+    explicit WindowCheck(std::optional<std::filesystem::path> program_folder);
+    WindowCheck(const WindowCheck&) = delete;
+    WindowCheck& operator=(const WindowCheck&) = delete;
+
+    // Valid as long as this check.
+    const DrawchkCheckServices& Services() const { return services_; }
+
+  private:
+    std::optional<std::filesystem::path> program_folder_;
+    RowList rows_;
+    std::string hint_;
+    DrawchkCheckServices services_{};
+};
+
+// Where the program's window is to open; returns the program's exit status.
+int RunWindow(const std::optional<std::filesystem::path>& program_folder, int argc, char** argv);
+
+}  // namespace drawchk
