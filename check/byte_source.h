@@ -1,10 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <span>
-
-#include "unique_file.h"
 
 namespace drawchk {
 
@@ -39,6 +38,7 @@ class FileSource : public ByteSource {
     FileSource() = default;
     FileSource(const FileSource&) = delete;
     FileSource& operator=(const FileSource&) = delete;
+    ~FileSource() override { Close(); }
 
     // Only a regular file opens: a directory, FIFO or device would fail or block a read.
     // The file stays open to other readers and to the program that writes it.
@@ -49,7 +49,9 @@ class FileSource : public ByteSource {
     bool ReadFailed() const override { return read_failed_; }
 
   private:
-    UniqueFile file_;
+    // The open file as the system hands it out, a descriptor or a handle, in a type either
+    // fits in, so this header needs no system's own.
+    std::intptr_t file_ = -1;
     bool read_failed_ = false;
     std::unique_ptr<char[]> buffer_;
 };

@@ -3,41 +3,32 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <utility>
 
-#include "byte_source.h"
+#include "system_file.h"
+#include "unique_file.h"
 
-namespace drawchk {
+namespace drawchk::system_file {
 
-FileOpen FileSource::Open(const std::filesystem::path& path) {
-    Close();
+FileOpen OpenForReading(const std::filesystem::path& path, std::intptr_t& file) {
     // O_NONBLOCK keeps the open itself from waiting for a writer when the path is a FIFO.
-    UniqueFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!file) {
+    UniqueFile opened(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!opened) {
         return errno == ENOENT || errno == ENOTDIR ? FileOpen::kMissing : FileOpen::kUnreadable;
     }
     struct stat info {};
-    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return FileOpen::kUnreadable;
-    file_ = std::move(file);
+    if (::fstat(opened.get(), &info) != 0 || !S_ISREG(info.st_mode)) return FileOpen::kUnreadable;
+    file = opened.release();
     return FileOpen::kOpened;
 }
 
-void FileSource::Close() {
-    file_.Close();
-    read_failed_ = false;
-}
-
-std::span<const char> FileSource::NextChunk() {
-    // After a failed read the file is not read on, so what follows it cannot pass for it.
-    if (!file_ || read_failed_) return {};
-    if (!buffer_) buffer_ = std::make_unique<char[]>(kChunkBytes);
+std::ptrdiff_t Read(std::intptr_t file, char* buffer, std::size_t size) {
     ssize_t got = 0;
     do {
-        got = ::read(file_.get(), buffer_.get(), kChunkBytes);
+        got = ::read(static_cast<int>(file), buffer, size);
     } while (got < 0 && errno == EINTR);
-    if (got < 0) read_failed_ = true;
-    if (got <= 0) return {};
-    return {buffer_.get(), static_cast<std::size_t>(got)};
+    return got < 0 ? -1 : got;
 }
 
-}  // namespace drawchk
+void Close(std::intptr_t file) { ::close(static_cast<int>(file)); }
+
+}  // namespace drawchk::system_file

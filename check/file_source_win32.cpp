@@ -1,48 +1,40 @@
 #include <windows.h>
 
-#include <utility>
+#include "system_file.h"
+#include "unique_file.h"
 
-#include "byte_source.h"
+namespace drawchk::system_file {
 
-namespace drawchk {
-
-FileOpen FileSource::Open(const std::filesystem::path& path) {
-    Close();
+FileOpen OpenForReading(const std::filesystem::path& path, std::intptr_t& file) {
     // Sharing everything lets the program that keeps keno.old up to date hold it open.
-    UniqueFile file(CreateFileW(
+    UniqueFile opened(CreateFileW(
         path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file) {
+    if (!opened) {
         const DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
                    ? FileOpen::kMissing
                    : FileOpen::kUnreadable;
     }
     BY_HANDLE_FILE_INFORMATION info{};
-    if (GetFileType(file.get()) != FILE_TYPE_DISK ||
-        !GetFileInformationByHandle(file.get(), &info) ||
+    if (GetFileType(opened.get()) != FILE_TYPE_DISK ||
+        !GetFileInformationByHandle(opened.get(), &info) ||
         (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return FileOpen::kUnreadable;
     }
-    file_ = std::move(file);
+    file = reinterpret_cast<std::intptr_t>(opened.release());
     return FileOpen::kOpened;
 }
 
-void FileSource::Close() {
-    file_.Close();
-    read_failed_ = false;
-}
-
-std::span<const char> FileSource::NextChunk() {
-    // After a failed read the file is not read on, so what follows it cannot pass for it.
-    if (!file_ || read_failed_) return {};
-    if (!buffer_) buffer_ = std::make_unique<char[]>(kChunkBytes);
+std::ptrdiff_t Read(std::intptr_t file, char* buffer, std::size_t size) {
     DWORD got = 0;
-    if (!ReadFile(file_.get(), buffer_.get(), static_cast<DWORD>(kChunkBytes), &got, nullptr)) {
-        read_failed_ = true;
-        return {};
+    if (!ReadFile(reinterpret_cast<HANDLE>(file), buffer, static_cast<DWORD>(size), &got,
+                  nullptr)) {
+        return -1;
     }
-    return {buffer_.get(), static_cast<std::size_t>(got)};
+    return static_cast<std::ptrdiff_t>(got);
 }
 
-}  // namespace drawchk
+void Close(std::intptr_t file) { CloseHandle(reinterpret_cast<HANDLE>(file)); }
+
+}  // namespace drawchk::system_file
