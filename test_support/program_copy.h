@@ -13,7 +13,8 @@
 namespace drawchk::testing {
 
 // A program folder in a temporary folder, named from `name`, holding a copy of the built
-// program and, if one is given, the window module beside it.
+// program, DRAWCHK_PROGRAM, under its own file name and, if one is given, the window module
+// beside it.
 class ProgramCopy {
   public:
     explicit ProgramCopy(std::string_view name = "drawchk",
@@ -27,7 +28,9 @@ class ProgramCopy {
 
     const std::filesystem::path& path() const { return folder_.path(); }
     std::filesystem::path operator/(std::string_view name) const { return folder_ / name; }
-    std::filesystem::path program() const { return folder_ / "drawchk"; }
+    std::filesystem::path program() const {
+        return folder_.path() / std::filesystem::path(DRAWCHK_PROGRAM).filename();
+    }
 
     ProgramRun Batch(RunOptions options = {}) const {
         options.args = {"Frissit"};

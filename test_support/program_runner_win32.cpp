@@ -5,18 +5,10 @@
 
 #include "program_runner.h"
 #include "temp_folder.h"
+#include "wide_text.h"
 
 namespace drawchk::testing {
 namespace {
-
-std::wstring Widen(std::string_view utf8) {
-    if (utf8.empty()) return {};
-    const int size = static_cast<int>(utf8.size());
-    std::wstring wide(utf8.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), size)));
-    return wide;
-}
 
 struct WindowSearch {
     DWORD process_id;
@@ -41,8 +33,8 @@ ProgramRun RunProgram(const std::filesystem::path& program, const RunOptions& op
     constexpr auto kWindowStands = std::chrono::milliseconds(500);
     // As Explorer or the Task Scheduler writes it: the quoted name, then the raw arguments.
     std::wstring command_line = L"\"" + program.wstring() + L"\"";
-    for (const std::string& arg : options.args) command_line += L" " + Widen(arg);
-    std::wstring desktop = Widen(options.desktop);
+    for (const std::string& arg : options.args) command_line += L" " + ToWide(arg);
+    std::wstring desktop = ToWide(options.desktop);
     // Its stdout and stderr go to a file of their own, read when it has ended.
     wchar_t temp_folder[MAX_PATH] = {};
     wchar_t output_path[MAX_PATH] = {};

@@ -9,32 +9,17 @@
 #include <thread>
 #include <vector>
 
-#include "program_runner.h"
+#include "program_copy.h"
 #include "sample_draws.h"
-#include "temp_folder.h"
 
 namespace drawchk {
 namespace {
 
+using testing::ProgramCopy;
 using testing::ProgramRun;
 using testing::ReadFile;
 using testing::RunProgram;
-using testing::TempFolder;
 using testing::WriteFile;
-
-// A program folder holding a copy of drawchk.exe and nothing else.
-class ProgramCopy {
-  public:
-    explicit ProgramCopy(std::string_view name = "drawchk") : folder_(name) {
-        std::filesystem::copy_file(DRAWCHK_EXE, program());
-    }
-    std::filesystem::path operator/(std::string_view name) const { return folder_ / name; }
-    std::filesystem::path program() const { return folder_ / "drawchk.exe"; }
-    std::vector<std::string> Names() const { return testing::NamesIn(folder_.path()); }
-
-  private:
-    TempFolder folder_;
-};
 
 const std::string kEarlier = "earlier result\r\n";
 
