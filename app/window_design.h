@@ -61,6 +61,12 @@ inline constexpr int kRowPixelsAt96Dpi = 13;
 // 96 dpi, and its distance from the row's right end.
 inline constexpr int kMarkPixelsAt96Dpi = 5;
 inline constexpr int kMarkInsetAt96Dpi = 3;
+// Inside the list: a row's text this far from its left end, and the hint this far from the
+// list's edges, in pixels at 96 dpi.
+inline constexpr int kTextIndentAt96Dpi = 2;
+inline constexpr int kHintMarginAt96Dpi = 5;
+// A focused button's focus frame, this far inside its edge.
+inline constexpr int kFocusInsetAt96Dpi = 4;
 
 inline constexpr int kDesignDpi = 96;
 

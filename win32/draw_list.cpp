@@ -39,6 +39,8 @@ void DrawList::LayOut(RECT place, int row_height, UINT dpi) {
     MoveTo(list_, place);
     mark_pixels_ = ScaledPixels(design::kMarkPixelsAt96Dpi, dpi);
     mark_inset_ = ScaledPixels(design::kMarkInsetAt96Dpi, dpi);
+    text_indent_ = ScaledPixels(design::kTextIndentAt96Dpi, dpi);
+    hint_margin_ = ScaledPixels(design::kHintMarginAt96Dpi, dpi);
 }
 
 void DrawList::SetColours(const design::ListColours& colours) {
@@ -86,8 +88,9 @@ void DrawList::DrawRow(const DRAWITEMSTRUCT& item) const {
         SetBkColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
         SetTextColor(item.hDC, colour);
         const HGDIOBJ old_font = SelectObject(item.hDC, FontOf(list_));
-        ExtTextOutW(item.hDC, item.rcItem.left + 2, item.rcItem.top, ETO_OPAQUE | ETO_CLIPPED,
-                    &item.rcItem, text.c_str(), static_cast<UINT>(text.size()), nullptr);
+        ExtTextOutW(item.hDC, item.rcItem.left + text_indent_, item.rcItem.top,
+                    ETO_OPAQUE | ETO_CLIPPED, &item.rcItem, text.c_str(),
+                    static_cast<UINT>(text.size()), nullptr);
         SelectObject(item.hDC, old_font);
         if (out_of_place) {
             // A second cue beside the colour, for those who cannot tell dark red from black.
@@ -136,7 +139,7 @@ void DrawList::PaintHint() const {
     RECT place{};
     GetClientRect(list_, &place);
     FillRect(dc, &place, GetSysColorBrush(COLOR_WINDOW));
-    InflateRect(&place, -mark_pixels_, -mark_pixels_);
+    InflateRect(&place, -hint_margin_, -hint_margin_);
     const HGDIOBJ old_font = SelectObject(dc, FontOf(list_));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(colours_.hint));
@@ -152,16 +155,16 @@ void DrawList::PaintBand() const {
     RECT band{};
     GetClientRect(list_, &band);
     RECT place = band;
-    InflateRect(&place, -mark_pixels_, -mark_pixels_);
+    InflateRect(&place, -hint_margin_, -hint_margin_);
     const HGDIOBJ old_font = SelectObject(dc.get(), FontOf(list_));
     const UINT format = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
     DrawTextW(dc.get(), hint_.c_str(), static_cast<int>(hint_.size()), &place,
               format | DT_CALCRECT);
-    place.right = band.right - mark_pixels_;
+    place.right = band.right - hint_margin_;
     // Whole rows high, so no row peeks out half hidden under it, with the words in its middle.
     const auto row_height = static_cast<LONG>(SendMessageW(list_, LB_GETITEMHEIGHT, 0, 0));
     const LONG text_height = place.bottom - place.top;
-    band.bottom = (text_height + 2 * mark_pixels_ + row_height - 1) / row_height * row_height;
+    band.bottom = (text_height + 2 * hint_margin_ + row_height - 1) / row_height * row_height;
     place.top = (band.bottom - text_height) / 2;
     place.bottom = place.top + text_height;
     FillRect(dc.get(), &band, GetSysColorBrush(COLOR_WINDOW));

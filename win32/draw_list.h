@@ -49,8 +49,11 @@ class DrawList {
     HWND list_ = nullptr;
     std::wstring hint_;
     design::ListColours colours_{};
+    // The design's sizes at the list's DPI.
     int mark_pixels_ = design::kMarkPixelsAt96Dpi;
     int mark_inset_ = design::kMarkInsetAt96Dpi;
+    int text_indent_ = design::kTextIndentAt96Dpi;
+    int hint_margin_ = design::kHintMarginAt96Dpi;
 };
 
 }  // namespace drawchk::win32

@@ -262,7 +262,8 @@ void Form1::DrawButton(const DRAWITEMSTRUCT& item, COLORREF caption_colour) cons
     SelectObject(item.hDC, old_font);
     if ((item.itemState & ODS_FOCUS) != 0) {
         RECT focus = item.rcItem;
-        InflateRect(&focus, -4, -4);
+        const auto inset = ScaledPixels(design::kFocusInsetAt96Dpi, WindowDpi(window_));
+        InflateRect(&focus, -inset, -inset);
         DrawFocusRect(item.hDC, &focus);
     }
 }

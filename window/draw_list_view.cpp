@@ -81,7 +81,8 @@ void DrawListView::paintEvent(QPaintEvent* event) {
     QListView::paintEvent(event);
     if (hint_.isEmpty()) return;
     QPainter painter(viewport());
-    const int margin = fontMetrics().averageCharWidth();
+    // Qt sizes are in pixels at 96 dpi, which Qt scales to the screen.
+    const int margin = design::kHintMarginAt96Dpi;
     const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
     QRect place = viewport()->rect().adjusted(margin, margin, -margin, -margin);
     const bool has_rows = model() != nullptr && model()->rowCount() > 0;
