@@ -64,17 +64,6 @@ expect_result() {
     done
     fail "Drawchk.txt is not \"$1\": $(od -c "$folder/Drawchk.txt" 2>&1 | head -3)"
 }
-# The WCAG contrast of the colours #$1 and #$2 (RRGGBB), to one decimal.
-contrast() {
-    awk -v a="$1" -v b="$2" '
-        function digit(hex, at) { return index("0123456789ABCDEF", substr(hex, at, 1)) - 1 }
-        function channel(hex, at) { return 16 * digit(hex, at) + digit(hex, at + 1) }
-        function linear(c) { c /= 255; return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
-        function luminance(hex) {
-            return 0.2126 * linear(channel(hex, 1)) + 0.7152 * linear(channel(hex, 3)) + 0.0722 * linear(channel(hex, 5)) + 0.05
-        }
-        BEGIN { x = luminance(a); y = luminance(b); printf "%.1f\n", (x > y ? x / y : y / x) }'
-}
 # Pixels of the colour #$1 in the window.
 pixels() {
     import -window "$window" -depth 8 -format %c histogram:info:- |
@@ -175,8 +164,9 @@ expect_pixels 646464 20 "the hint colour"
 end_window
 
 # The system's colours turn dark, as a dark high-contrast theme makes them (Wine hands them to
-# programs that start after the change): the list turns black, and the mark (a light red) and
-# the hint (a grey) still read on it; the buttons keep the window's light face.
+# programs that start after the change): the list turns black, and the mark turns light red
+# (#FF6666, 7.3:1 on black) and the hint grey (#808080, 5.3:1), the colours chosen for a black
+# list.
 "$wine" "$make_sample" "Z:$folder/keno.old"
 sed -i '10111d' "$folder/keno.old"
 saved_colours=$("$wine" "$colours_exe" | tr -d '\r')
@@ -185,8 +175,6 @@ start_window
 xdotool key --window "$window" space
 expect_pixels 000000 20000 "a black list"
 expect_pixels FF6666 25 "the light mark colour"
-awk -v c="$(contrast FF6666 000000)" 'BEGIN { exit !(c >= 4.5) }' ||
-    fail "the mark reads at $(contrast FF6666 000000):1"
 if [ -n "$screenshots" ]; then
     import -window "$window" "$screenshots/screenshot-windows-dark.png"
 fi
@@ -194,8 +182,6 @@ rm "$folder/keno.old"
 xdotool key --window "$window" space
 expect_result ""
 expect_pixels 808080 20 "the light hint colour"
-awk -v c="$(contrast 808080 000000)" 'BEGIN { exit !(c >= 4.5) }' ||
-    fail "the hint reads at $(contrast 808080 000000):1"
 end_window
 # shellcheck disable=SC2086
 "$wine" "$colours_exe" $saved_colours
