@@ -117,8 +117,8 @@ class PaintCounter : public QObject {
 
 // A click on "Ellenőrzés" until the list is filled, scrolled and painted.
 void BM_WindowRefresh(benchmark::State& state) {
-    const drawchk::WindowCheck check(Folders().For(static_cast<int>(state.range(0))));
-    Form1 form(check.Services());
+    const drawchk::WindowCheck window_check(Folders().For(static_cast<int>(state.range(0))));
+    Form1 form(window_check.Services());
     form.show();
     QApplication::processEvents();
     auto* check = form.findChild<QPushButton*>("Command3D2");
