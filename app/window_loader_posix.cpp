@@ -1,6 +1,7 @@
 #include <dlfcn.h>
 
 #include <string>
+#include <string_view>
 
 #include "messages.h"
 #include "window_check.h"
@@ -19,10 +20,18 @@ int CannotOpenWindow(const std::string& why) {
 }  // namespace
 
 int RunWindow(const std::optional<std::filesystem::path>& program_folder, int argc, char** argv) {
-    // The module lies beside the program, as built, installed and downloaded; where the
-    // program folder is not known, the window still opens to say so.
-    const std::filesystem::path folder =
-        program_folder ? *program_folder : std::filesystem::path(argv[0]).parent_path();
+    // The module lies beside the program, as built, installed and downloaded. Where the
+    // program folder is not known, the path the program was started by names it, if it has a
+    // folder in it, and the window opens to say the folder is not known; a bare name would
+    // have the loader search the system for a module.
+    std::filesystem::path folder;
+    if (program_folder) {
+        folder = *program_folder;
+    } else if (std::string_view(argv[0]).find('/') != std::string_view::npos) {
+        folder = std::filesystem::path(argv[0]).parent_path();
+    } else {
+        return CannotOpenWindow(ListHint(ListHint::kUnknownFolder).Text());
+    }
     const std::filesystem::path module = folder / DRAWCHK_WINDOW_MODULE;
     std::error_code error;
     if (!std::filesystem::exists(module, error)) {
