@@ -109,8 +109,8 @@ LRESULT CALLBACK DrawList::ListProc(HWND list, UINT message, WPARAM wparam, LPAR
     const auto& draw_list = *reinterpret_cast<const DrawList*>(self);
     if (message == WM_NCDESTROY) RemoveWindowSubclass(list, &ListProc, 0);
     if (draw_list.hint_.empty()) return DefSubclassProc(list, message, wparam, lparam);
-    const bool has_rows = SendMessageW(list, LB_GETCOUNT, 0, 0) > 0;
-    if (message == WM_PAINT && !has_rows) {
+    // Asked on WM_PAINT alone: the question comes back through this procedure.
+    if (message == WM_PAINT && SendMessageW(list, LB_GETCOUNT, 0, 0) == 0) {
         draw_list.PaintHint();
         return 0;
     }
