@@ -28,7 +28,6 @@ UniqueIcon LoadProgramIcon(HINSTANCE instance, int width_metric, int height_metr
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC window_proc) {
     // These live as long as the class, which is as long as the program.
-    static const UniqueBrush background(CreateSolidBrush(ToColorRef(design::kBackground)));
     static const UniqueIcon icon = LoadProgramIcon(instance, SM_CXICON, SM_CYICON);
     static const UniqueIcon small_icon = LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON);
     WNDCLASSEXW window_class{};
@@ -36,7 +35,7 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC window_proc) {
     window_class.lpfnWndProc = window_proc;
     window_class.hInstance = instance;
     window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    window_class.hbrBackground = background.get();
+    // No class brush: WM_ERASEBKGND paints the colours chosen for the system's.
     window_class.lpszClassName = kClassName;
     window_class.hIcon = icon.get();
     window_class.hIconSm = small_icon.get();
