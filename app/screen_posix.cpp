@@ -54,24 +54,33 @@ std::string_view Environment(const char* name) {
     return value != nullptr ? value : "";
 }
 
+// The displays that take a connection, asked once though the window's start asks twice.
+struct Displays {
+    bool x;
+    bool wayland;
+};
+
+const Displays& AnsweringDisplays() {
+    static const Displays displays{XDisplayAnswers(Environment("DISPLAY")),
+                                   WaylandDisplayAnswers(Environment("WAYLAND_DISPLAY"))};
+    return displays;
+}
+
 }  // namespace
 
 bool WindowCanBeSeen() {
     const std::string_view platform = Environment("QT_QPA_PLATFORM");
-    const auto x = [] { return XDisplayAnswers(Environment("DISPLAY")); };
-    const auto wayland = [] { return WaylandDisplayAnswers(Environment("WAYLAND_DISPLAY")); };
-    if (platform.empty()) return x() || wayland();
+    if (platform.empty()) return AnsweringDisplays().x || AnsweringDisplays().wayland;
     // X or Wayland named without a display would abort inside Qt; any other platform Qt is
     // told to use (offscreen, vnc, eglfs...) is its own to judge.
-    if (platform.starts_with("xcb")) return x();
-    if (platform.starts_with("wayland")) return wayland();
+    if (platform.starts_with("xcb")) return AnsweringDisplays().x;
+    if (platform.starts_with("wayland")) return AnsweringDisplays().wayland;
     return true;
 }
 
 std::string_view WindowPlatform() {
-    return ChooseWindowPlatform(!Environment("QT_QPA_PLATFORM").empty(),
-                                XDisplayAnswers(Environment("DISPLAY")),
-                                WaylandDisplayAnswers(Environment("WAYLAND_DISPLAY")));
+    if (!Environment("QT_QPA_PLATFORM").empty()) return {};
+    return ChooseWindowPlatform(false, AnsweringDisplays().x, AnsweringDisplays().wayland);
 }
 
 }  // namespace drawchk
