@@ -8,6 +8,7 @@
 #include "program_folder.h"
 #include "screen.h"
 #include "start_up.h"
+#include "today.h"
 #include "window_check.h"
 
 int main(int argc, char** argv) {
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
     const auto program_folder = drawchk::ProgramFolder();
     // Batch mode is decided before anything of the window is loaded, so it needs no display.
     if (drawchk::IsBatchMode(drawchk::ArgumentText(argc, argv))) {
-        return drawchk::RunBatch(program_folder);
+        return drawchk::RunBatch(program_folder, drawchk::Today());
     }
     // A mistyped batch word in a scheduled job must not wait for a user, or abort in Qt.
     if (!drawchk::WindowCanBeSeen()) {

@@ -1,5 +1,7 @@
 #include "messages.h"
 
+#include "draw_calendar.h"
+
 namespace drawchk {
 namespace {
 
@@ -27,6 +29,12 @@ std::string ListHint::Text() const {
             return "A program mappája nem állapítható meg.";
         case kReadPartly:
             return "A keno.old nem olvasható végig.";
+        case kNewestDrawOld:
+            return "A legújabb húzás " + std::to_string(days_old) +
+                   " napja volt. Hiányoznak húzások, vagy nincs beírva egy szünnap?";
+        case kNewestDrawAfterToday:
+            return "A legújabb sor dátuma a mai nap utáni. Rossz szünnap, előre beírt sor vagy "
+                   "rossz óra?";
         case kNone:
             break;
     }
@@ -40,6 +48,20 @@ std::string BreakLine(const FileBreak& at) {
     }
     return "drawchk: a keno.old " + WithArticle(at.draw) + ". húzásnál romlik el: ezen a helyen " +
            expected + ". húzásnak kellene állnia.\n";
+}
+
+std::string NewestDrawLine(std::int64_t draw, std::chrono::year_month_day date, int days_old) {
+    std::string line =
+        "drawchk: a legújabb sor, " + WithArticle(draw) + ". húzás dátuma " + DateText(date) + ", ";
+    if (days_old < 0) {
+        return line +
+               "ez a mai nap utáni: vagy a szunnapok.txt olyan húzást sorol fel, amely előtt nem "
+               "volt szünnap, vagy a keno.old még meg nem tartott húzásokat is tartalmaz, vagy "
+               "rossz a számítógép órája.\n";
+    }
+    return line + "ez " + std::to_string(days_old) +
+           " napja volt: vagy hiányoznak húzások a keno.old végéről (pótolja őket), vagy volt "
+           "egy szünnap, amelyet a program nem ismer (írja be a szunnapok.txt-be).\n";
 }
 
 std::string MisnamedDrawFileLine(std::string_view other_name) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -11,7 +13,8 @@
 namespace drawchk {
 
 // What the list says besides its rows: why a check left it empty, or, over the rows, that they
-// stop where a read of the draw file failed. The window paints it inside the list.
+// stop where a read of the draw file failed or that the newest row's date is not near today.
+// The window paints it inside the list.
 struct ListHint {
     enum Kind {
         kNone,
@@ -21,6 +24,8 @@ struct ListHint {
         kNoDrawAfterHistory,
         kUnknownFolder,
         kReadPartly,
+        kNewestDrawOld,
+        kNewestDrawAfterToday,
     };
 
     ListHint() = default;
@@ -31,6 +36,8 @@ struct ListHint {
     Kind kind = kNone;
     // With kMisnamedDrawFile: the file that is keno.old under a longer name.
     std::string other_name;
+    // With kNewestDrawOld: how many days before today the newest row is dated.
+    int days_old = 0;
 
     // The words, empty for none.
     std::string Text() const;
@@ -44,6 +51,9 @@ inline constexpr std::string_view kNoScreenLine =
     "„drawchk Frissit” parancs ellenőriz (pontosan így írva).\n";
 // Batch mode over a file whose rows go out of place at `at`.
 std::string BreakLine(const FileBreak& at);
+// Batch mode over a file whose newest row, draw `draw` of `date`, is `days_old` days old (2 or
+// more), or dated after today (less than 0).
+std::string NewestDrawLine(std::int64_t draw, std::chrono::year_month_day date, int days_old);
 // Batch mode with no keno.old but `other_name`.
 std::string MisnamedDrawFileLine(std::string_view other_name);
 // The window module could not be opened, and why.

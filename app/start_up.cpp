@@ -8,10 +8,28 @@ int BatchExitStatus(const CheckOutcome& outcome) {
     return kBatchDone;
 }
 
-ListHint HintForList(const CheckOutcome& outcome, const RowList& rows) {
+std::optional<int> NewestDrawAge(const CheckOutcome& outcome, const RowList& rows,
+                                 std::chrono::year_month_day today) {
+    if (outcome.draw_file != DrawFile::kRead || rows.FirstBreak() || !rows.NewestDate()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(
+        (std::chrono::sys_days{today} - std::chrono::sys_days{*rows.NewestDate()}).count());
+}
+
+ListHint HintForList(const CheckOutcome& outcome, const RowList& rows,
+                     std::chrono::year_month_day today) {
     if (rows.Count() > 0) {
-        return {outcome.draw_file == DrawFile::kUnreadable ? ListHint::kReadPartly
-                                                           : ListHint::kNone};
+        if (outcome.draw_file == DrawFile::kUnreadable) return {ListHint::kReadPartly};
+        // Yesterday's draw may not be added yet, and today's may not be held yet.
+        const std::optional<int> age = NewestDrawAge(outcome, rows, today);
+        if (age && *age < 0) return {ListHint::kNewestDrawAfterToday};
+        ListHint hint;
+        if (age && *age >= 2) {
+            hint.kind = ListHint::kNewestDrawOld;
+            hint.days_old = *age;
+        }
+        return hint;
     }
     switch (outcome.draw_file) {
         case DrawFile::kMissing:
@@ -28,20 +46,27 @@ ListHint HintForList(const CheckOutcome& outcome, const RowList& rows) {
 }
 
 ListHint RunWindowCheck(const std::optional<std::filesystem::path>& program_folder, RowList& rows,
-                        const WeekdayLabels& labels) {
+                        const WeekdayLabels& labels, std::chrono::year_month_day today) {
     if (!program_folder) {
         rows.Clear();
         return {ListHint::kUnknownFolder};
     }
-    return HintForList(RunCheck(*program_folder, rows, labels), rows);
+    return HintForList(RunCheck(*program_folder, rows, labels), rows, today);
 }
 
-int RunBatch(const std::optional<std::filesystem::path>& program_folder) {
+int RunBatch(const std::optional<std::filesystem::path>& program_folder,
+             std::chrono::year_month_day today) {
     if (!program_folder) return kBatchResultNotWritten;
     RowList rows;
     const CheckOutcome outcome = RunCheck(*program_folder, rows, kHungarianDayLabels);
-    // A scheduled job never sees the marks; cron mails what it prints, and only then.
+    // A scheduled job never sees the marks or the window's words; cron mails what it prints,
+    // and only then.
     if (rows.FirstBreak()) SayOnStderr(BreakLine(*rows.FirstBreak()));
+    const std::optional<int> age = NewestDrawAge(outcome, rows, today);
+    if (age && (*age >= 2 || *age < 0)) {
+        // Rows in place: the newest row holds the draw of its place.
+        SayOnStderr(NewestDrawLine(kHistoryItems + rows.Count(), *rows.NewestDate(), *age));
+    }
     if (!outcome.misnamed_draw_file.empty()) {
         SayOnStderr(MisnamedDrawFileLine(outcome.misnamed_draw_file));
     }

@@ -12,18 +12,43 @@ static_assert(design::kListRows == kVisibleRows);
 
 WindowCheck& Of(void* check) { return *static_cast<WindowCheck*>(check); }
 
+std::string Utf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
 design::Colour FromC(DrawchkColour colour) { return {colour.red, colour.green, colour.blue}; }
 DrawchkColour ToC(design::Colour colour) { return {colour.red, colour.green, colour.blue}; }
 
 }  // namespace
 
-WindowCheck::WindowCheck(std::optional<std::filesystem::path> program_folder)
-    : program_folder_(std::move(program_folder)) {
+WindowCheck::WindowCheck(std::optional<std::filesystem::path> program_folder,
+                         std::function<std::chrono::year_month_day()> today)
+    : program_folder_(std::move(program_folder)), today_(std::move(today)) {
+    if (program_folder_) {
+        program_folder_text_ = Utf8(*program_folder_);
+        checked_files_.emplace(*program_folder_);
+        for (const auto& path : checked_files_->Paths()) checked_file_texts_.push_back(Utf8(path));
+    }
     services_.check = this;
-    services_.program_folder_known = [](void* check) { return Of(check).program_folder_ ? 1 : 0; };
+    services_.program_folder = [](void* check) { return Of(check).program_folder_text_.c_str(); };
     services_.run_check = [](void* check) {
         WindowCheck& self = Of(check);
-        self.hint_ = RunWindowCheck(self.program_folder_, self.rows_, kHungarianDayLabels).Text();
+        // Looked at before the check reads them, so a change while it reads counts as one.
+        if (self.checked_files_) self.checked_files_->Changed();
+        self.hint_ =
+            RunWindowCheck(self.program_folder_, self.rows_, kHungarianDayLabels, self.today_())
+                .Text();
+    };
+    services_.checked_file = [](void* check, int index) -> const char* {
+        const std::vector<std::string>& texts = Of(check).checked_file_texts_;
+        return index >= 0 && index < static_cast<int>(texts.size())
+                   ? texts[static_cast<std::size_t>(index)].c_str()
+                   : nullptr;
+    };
+    services_.files_changed = [](void* check) {
+        WindowCheck& self = Of(check);
+        return self.checked_files_ && self.checked_files_->Changed() ? 1 : 0;
     };
     services_.row_count = [](void* check) { return Of(check).rows_.Count(); };
     services_.row_text = [](void* check, int row, int* length) {

@@ -1,10 +1,15 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "checked_files.h"
 #include "row_list.h"
+#include "today.h"
 #include "window_module.h"
 
 namespace drawchk {
@@ -14,7 +19,9 @@ namespace drawchk {
 class WindowCheck {
   public:
     // Where `program_folder` is not known, a check touches no file and the list says why.
-    explicit WindowCheck(std::optional<std::filesystem::path> program_folder);
+    // `today` gives the date each check judges the newest row against.
+    explicit WindowCheck(std::optional<std::filesystem::path> program_folder,
+                         std::function<std::chrono::year_month_day()> today = Today);
     WindowCheck(const WindowCheck&) = delete;
     WindowCheck& operator=(const WindowCheck&) = delete;
 
@@ -23,6 +30,10 @@ class WindowCheck {
 
   private:
     std::optional<std::filesystem::path> program_folder_;
+    std::function<std::chrono::year_month_day()> today_;
+    std::string program_folder_text_;
+    std::optional<CheckedFiles> checked_files_;
+    std::vector<std::string> checked_file_texts_;
     RowList rows_;
     std::string hint_;
     DrawchkCheckServices services_{};

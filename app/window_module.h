@@ -4,7 +4,7 @@
 // nothing else: the program owns the check, and the window runs it through the table. A module
 // is opened only if it was built for this interface version.
 
-#define DRAWCHK_WINDOW_INTERFACE_VERSION 1
+#define DRAWCHK_WINDOW_INTERFACE_VERSION 2
 
 struct DrawchkColour {
     unsigned char red;
@@ -15,10 +15,18 @@ struct DrawchkColour {
 struct DrawchkCheckServices {
     // The program's own, handed back to every call.
     void* check;
-    // Whether the program knows its folder; where it does not, the window says so at once.
-    int (*program_folder_known)(void* check);
-    // Runs a check into the rows and rewrites the result file.
+    // The program folder, UTF-8, which the window watches; empty where the program does not
+    // know it, and the window then says so at once.
+    const char* (*program_folder)(void* check);
+    // Runs a check into the rows, judges the newest row against today's date and rewrites the
+    // result file.
     void (*run_check)(void* check);
+    // The files a check reads, keno.old and the rest-day lists, UTF-8 paths, from 0 up to the
+    // first null; the window watches them.
+    const char* (*checked_file)(void* check, int index);
+    // Whether one of them changed since the last check began; no other file of the folder
+    // counts, the result file least of all.
+    int (*files_changed)(void* check);
     int (*row_count)(void* check);
     // The row's text: the draw file's bytes, Windows-1250, `*length` of them.
     const char* (*row_text)(void* check, int row, int* length);

@@ -29,6 +29,12 @@ void PutDate(char* out, year_month_day date) {
 
 }  // namespace
 
+std::string DateText(year_month_day date) {
+    std::string text(10, ' ');
+    PutDate(text.data(), date);
+    return text;
+}
+
 void DrawCalendar::StartWalk() {
     StartMonth(kFirstPreviousDate);
     weekday_index_ =

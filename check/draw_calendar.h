@@ -16,6 +16,9 @@ using WeekdayLabels = std::array<std::string, 7>;
 // The labels the program shows: hétfő, kedd, szerda, csütörtök, péntek, szombat, vasárnap.
 inline const WeekdayLabels kHungarianDayLabels = {"H", "K", "Sze", "Cs", "P", "Szo", "V"};
 
+// A date as the rows show it: YYYY-MM-DD, whatever the locale.
+std::string DateText(std::chrono::year_month_day date);
+
 // Dates the draws after the history: one day per record, and one more before a rest-day draw.
 class DrawCalendar {
   public:
@@ -33,6 +36,8 @@ class DrawCalendar {
     // hold one) is shown as a blank, so a row is always one line. `row` is reused so that a
     // long walk allocates nothing. Returns the record's draw number.
     std::int64_t NextRow(std::string_view item, const WeekdayLabels& labels, std::string& row);
+    // The date of the record dated last.
+    std::chrono::year_month_day PreviousDate() const { return previous_date_; }
 
   private:
     // The walk moves a day at a time, so it keeps the calendar fields and the weekday

@@ -7,6 +7,7 @@ void RowList::Clear() {
     ends_.clear();
     out_of_place_.clear();
     first_break_.reset();
+    newest_date_.reset();
     first_visible_ = 0;
     // Room for a full list of usual rows from the start: the system hands out the pages only
     // as rows reach them, and no growth copies the rows already there.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -38,6 +39,9 @@ class RowList {
     // Where the rows first go out of place, if they do; later breaks leave it as it is.
     const std::optional<FileBreak>& FirstBreak() const { return first_break_; }
     void NoteBreak(const FileBreak& at);
+    // The date of the newest row, which a check notes when it is done; none for an empty list.
+    const std::optional<std::chrono::year_month_day>& NewestDate() const { return newest_date_; }
+    void NoteNewestDate(std::chrono::year_month_day date) { newest_date_ = date; }
 
     int FirstVisible() const { return first_visible_; }
     // A negative row leaves the first visible row as it is.
@@ -51,6 +55,7 @@ class RowList {
     std::vector<std::size_t> ends_;
     std::vector<unsigned char> out_of_place_;  // bytes, which append faster than bits
     std::optional<FileBreak> first_break_;
+    std::optional<std::chrono::year_month_day> newest_date_;
     int first_visible_ = 0;
 };
 

@@ -48,9 +48,10 @@ bool DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
         const std::int64_t draw_of_place = std::int64_t{history} + 1 + rows.Count();
         if (!rows.Append(row, draw != draw_of_place)) {
             failed = true;
-        } else if (draw != draw_of_place) {
-            rows.NoteBreak({rows.Count() - 1, draw, draw_of_place});
+            continue;
         }
+        if (draw != draw_of_place) rows.NoteBreak({rows.Count() - 1, draw, draw_of_place});
+        rows.NoteNewestDate(calendar.PreviousDate());
     }
     return !source.ReadFailed();
 }

@@ -4,6 +4,10 @@
 # Kinds (CTest labels): unit (a part, in process), program (the real program in folders of
 # its own), window (the Qt window), wine (anything run under Wine). `ctest -L unit` runs one.
 
+# Today's date for every test, which the program takes in place of its clock's: the day after
+# the sample file's newest draw, so that the sample is a current file. No test reads the clock.
+set(DRAWCHK_TEST_TODAY DRAWCHK_TODAY=2025-08-30)
+
 if(WIN32 AND CMAKE_CROSSCOMPILING)
     # GoogleTest built from its sources with the same toolchain, and the tests run under Wine in
     # a prefix of this build's own.
@@ -15,7 +19,7 @@ if(WIN32 AND CMAKE_CROSSCOMPILING)
         EXCLUDE_FROM_ALL SYSTEM)
     find_program(DRAWCHK_WINE wine64 PATHS /usr/lib/wine REQUIRED)
     set(DRAWCHK_WINE_ENVIRONMENT WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all
-        WINEDLLOVERRIDES=mscoree,mshtml=)
+        WINEDLLOVERRIDES=mscoree,mshtml= ${DRAWCHK_TEST_TODAY})
     set(CMAKE_CROSSCOMPILING_EMULATOR env ${DRAWCHK_WINE_ENVIRONMENT} ${DRAWCHK_WINE})
 
     # A virtual display and one Wine server for the whole run, started before the first test
@@ -45,7 +49,8 @@ function(drawchk_add_gtest target kind)
         set_tests_properties(${target} PROPERTIES TIMEOUT 300 FIXTURES_REQUIRED wine
             LABELS "${kind};wine")
     else()
-        gtest_discover_tests(${target} DISCOVERY_TIMEOUT 120 PROPERTIES LABELS ${kind} ${ARGN})
+        gtest_discover_tests(${target} DISCOVERY_TIMEOUT 120 PROPERTIES LABELS ${kind}
+            ENVIRONMENT ${DRAWCHK_TEST_TODAY} ${ARGN})
     endif()
 endfunction()
 

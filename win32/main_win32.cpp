@@ -7,6 +7,7 @@
 #include "program_folder.h"
 #include "screen.h"
 #include "start_up.h"
+#include "today.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_line*/,
                     int show_command) {
@@ -14,7 +15,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_
     // Decided before any window class or window exists, so batch mode shows nothing at all.
     // The raw command line, not the one the C runtime splits and unquotes.
     if (drawchk::IsBatchMode(drawchk::ArgumentText(GetCommandLineW()))) {
-        return drawchk::RunBatch(program_folder);
+        return drawchk::RunBatch(program_folder, drawchk::Today());
     }
     // A mistyped batch word in a task that no one sees must not wait for a user for days.
     if (!drawchk::WindowCanBeSeen()) {

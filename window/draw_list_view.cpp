@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QPainter>
+#include <QScrollBar>
 
 #include "qt_design.h"
 #include "row_list_model.h"
@@ -16,6 +17,8 @@ DrawchkColour ToC(const QColor& colour) {
 }
 
 QColor FromC(DrawchkColour colour) { return {colour.red, colour.green, colour.blue}; }
+
+constexpr int kHintFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
 
 }  // namespace
 
@@ -38,7 +41,42 @@ void DrawListView::SetHint(const QString& hint) {
     hint_ = hint;
     // A screen reader hears the words as the list's description.
     setAccessibleDescription(hint);
+    const bool has_rows = model() != nullptr && model()->rowCount() > 0;
+    band_height_ = 0;
+    if (has_rows && !hint.isEmpty()) {
+        // Measured as if the scroll bar showed, so the words fit whether it does or not.
+        const int width = contentsRect().width() - verticalScrollBar()->sizeHint().width();
+        band_height_ = design::BandHeight(BandTextPlace(width).height(), design::kHintMarginAt96Dpi,
+                                          row_height_);
+    }
+    // The rows start below the band, so every one of them can be scrolled into view.
+    setViewportMargins(0, band_height_, 0, 0);
+    update();
     viewport()->update();
+}
+
+QRect DrawListView::BandTextPlace(int width) const {
+    // Qt sizes are in pixels at 96 dpi, which Qt scales to the screen.
+    const int margin = design::kHintMarginAt96Dpi;
+    const QRect room(0, 0, width - 2 * margin, 1 << 16);
+    const QRect text = fontMetrics().boundingRect(room, kHintFlags, hint_);
+    return {margin, 0, room.width(), text.height()};
+}
+
+bool DrawListView::event(QEvent* event) {
+    const bool handled = QListView::event(event);
+    // The band lies between the frame and the rows, outside the part that scrolls.
+    if (event->type() == QEvent::Paint && band_height_ > 0) {
+        QPainter painter(this);
+        const QRect band(contentsRect().topLeft(), QSize(contentsRect().width(), band_height_));
+        QRect place = BandTextPlace(band.width()).translated(band.topLeft());
+        place.moveTop(band.top() + (band_height_ - place.height()) / 2);
+        painter.fillRect(band, palette().color(QPalette::Base));
+        painter.fillRect(QRect(band.left(), band.bottom(), band.width(), 1), ChosenColours().hint);
+        painter.setPen(ChosenColours().hint);
+        painter.drawText(place, kHintFlags, hint_);
+    }
+    return handled;
 }
 
 const DrawListView::Colours& DrawListView::ChosenColours() const {
@@ -79,34 +117,13 @@ void DrawListView::focusInEvent(QFocusEvent* event) {
 
 void DrawListView::paintEvent(QPaintEvent* event) {
     QListView::paintEvent(event);
-    if (hint_.isEmpty()) return;
+    if (hint_.isEmpty() || band_height_ > 0) return;
+    // An empty list says why it is empty, inside it.
     QPainter painter(viewport());
-    // Qt sizes are in pixels at 96 dpi, which Qt scales to the screen.
     const int margin = design::kHintMarginAt96Dpi;
-    const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
-    QRect place = viewport()->rect().adjusted(margin, margin, -margin, -margin);
-    const bool has_rows = model() != nullptr && model()->rowCount() > 0;
-    if (has_rows) {
-        // Over the rows, a band at the top, so the newest rows stay in view under it.
-        // Whole rows high, so no row peeks out half hidden under it, with the words in its
-        // middle.
-        const int text_height = painter.fontMetrics().boundingRect(place, flags, hint_).height();
-        const int band_height =
-            (text_height + 2 * margin + row_height_ - 1) / row_height_ * row_height_;
-        const QRect band(0, 0, viewport()->width(), band_height);
-        place.setTop((band_height - text_height) / 2);
-        place.setHeight(text_height);
-        painter.fillRect(band, palette().color(QPalette::Base));
-        painter.fillRect(QRect(0, band.bottom(), band.width(), 1), ChosenColours().hint);
-    }
     painter.setPen(ChosenColours().hint);
-    painter.drawText(place, flags, hint_);
-}
-
-void DrawListView::scrollContentsBy(int dx, int dy) {
-    QListView::scrollContentsBy(dx, dy);
-    // The band stays where it is while the rows scroll under it.
-    if (!hint_.isEmpty()) viewport()->update();
+    painter.drawText(viewport()->rect().adjusted(margin, margin, -margin, -margin), kHintFlags,
+                     hint_);
 }
 
 void OutOfPlaceMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,

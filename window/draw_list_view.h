@@ -9,9 +9,10 @@
 
 // The list of dated draws: a list view of rows of one height, which lays out a full list of
 // 32767 rows as fast as a short one. Besides its rows it can say something: in an empty list
-// why it is empty, over a list with rows that they stop short. A screen reader hears the same
-// words as the list's description, and focus events for a row only while the list has the
-// focus.
+// why it is empty; over a list with rows, in a band above them, that they stop short or that
+// the newest is not near today. The rows make room for the band, so none is ever under it. A
+// screen reader hears the same words as the list's description, and focus events for a row
+// only while the list has the focus.
 class DrawListView : public QListView {
     Q_OBJECT
 
@@ -22,7 +23,7 @@ class DrawListView : public QListView {
     // The rows' height; the list shows fifteen of them.
     void SetRowHeight(int row_height);
     int RowHeight() const { return row_height_; }
-    // The words painted in the list; empty for none.
+    // The words painted in the list; empty for none. Set after the rows, as they decide where.
     void SetHint(const QString& hint);
     const QString& hint() const { return hint_; }
 
@@ -34,15 +35,19 @@ class DrawListView : public QListView {
     const Colours& ChosenColours() const;
 
   protected:
+    bool event(QEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void scrollContentsBy(int dx, int dy) override;
 
   private:
+    // Where the hint's words go in a band `width` wide at the top of the list.
+    QRect BandTextPlace(int width) const;
+
     const DrawchkCheckServices& services_;
     QString hint_;
     int row_height_ = drawchk::design::kRowPixelsAt96Dpi;
+    int band_height_ = 0;  // 0: no band
     // The colours last chosen, and the list's colours they were chosen for.
     mutable Colours colours_;
     mutable QColor colours_base_;

@@ -1,10 +1,15 @@
 #include "form1.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QPushButton>
+#include <QTimer>
+#include <algorithm>
 
 #include "draw_list_view.h"
 #include "qt_design.h"
@@ -27,6 +32,8 @@ constexpr int kButtonLeft = Pixels(design::kCommand3D2.left);
 constexpr int kButtonWidth = Pixels(design::kCommand3D2.width);
 constexpr int kButtonHeight = Pixels(design::kCommand3D2.height);
 constexpr int kBottomMargin = Pixels(design::kClientArea.height - design::kCommand3D3.bottom());
+// A file written in pieces, or replaced in two steps, is checked once, after its last change.
+constexpr int kSettleMilliseconds = 300;
 
 QFont WindowFont() {
     QFont font;
@@ -109,21 +116,84 @@ void Form1::Form_Load() {
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     Command3D2->setFocus();
-    if (check_.program_folder_known(check_.check) == 0) Command3D2_Click();
+    const QString folder = QString::fromUtf8(check_.program_folder(check_.check));
+    if (folder.isEmpty()) {
+        Command3D2_Click();
+    } else {
+        Watch(folder);
+    }
 }
 
-void Form1::Command3D2_Click() {
+void Form1::Watch(const QString& folder) {
+    // The system tells of a change; nothing is asked at intervals, so an idle window sleeps.
+    watcher_ = new QFileSystemWatcher(this);
+    watcher_->addPath(folder);
+    settle_ = new QTimer(this);
+    settle_->setSingleShot(true);
+    settle_->setInterval(kSettleMilliseconds);
+    const auto changed = [this] {
+        WatchFiles();
+        settle_->start();
+    };
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, changed);
+    connect(watcher_, &QFileSystemWatcher::fileChanged, this, changed);
+    connect(settle_, &QTimer::timeout, this, &Form1::CheckIfFilesChanged);
+    WatchFiles();
+    // The files as they are now are the ones the list was opened over.
+    check_.files_changed(check_.check);
+    midnight_ = new QTimer(this);
+    midnight_->setSingleShot(true);
+    connect(midnight_, &QTimer::timeout, this, [this] { Check(true); });
+}
+
+void Form1::WatchFiles() {
+    QStringList files;
+    for (int index = 0; const char* file = check_.checked_file(check_.check, index); ++index) {
+        const QString path = QString::fromUtf8(file);
+        if (QFileInfo::exists(path)) files << path;
+    }
+    // Paths watched already are passed over.
+    if (!files.isEmpty()) watcher_->addPaths(files);
+}
+
+void Form1::CheckIfFilesChanged() {
+    if (check_.files_changed(check_.check) != 0) Check(true);
+}
+
+void Form1::CheckAtMidnight() {
+    if (midnight_ == nullptr) return;
+    const QDateTime now = QDateTime::currentDateTime();
+    // A second past midnight, so the new day has begun on every clock that reads it.
+    const qint64 wait = now.msecsTo(now.date().addDays(1).startOfDay().addSecs(1));
+    midnight_->start(static_cast<int>(std::clamp<qint64>(wait, 1000, 25 * 3600 * 1000)));
+}
+
+void Form1::Command3D2_Click() { Check(false); }
+
+void Form1::Check(bool automatic) {
+    // The row the user moved to in the focused list stays the current one.
+    const QModelIndex current = List1->currentIndex();
+    const int kept_row = automatic && List1->hasFocus() && current.isValid() &&
+                                 current.row() != model_->rowCount() - 1
+                             ? current.row()
+                             : -1;
     // A failure shows as an empty list with a hint saying why, or as rows that are marked.
     model_->Refill([this] { check_.run_check(check_.check); });
     List1->SetHint(QString::fromUtf8(check_.hint(check_.check)));
+    CheckAtMidnight();
     const int rows = model_->rowCount();
     if (rows == 0) return;
     // The view would lay out its new rows later; the scroll range must be right now.
     List1->doItemsLayout();
+    if (kept_row >= 0 && kept_row < rows) {
+        List1->setCurrentIndex(model_->index(kept_row, 0));
+        List1->scrollTo(List1->currentIndex());
+        return;
+    }
     List1->scrollTo(model_->index(check_.first_visible_row(check_.check), 0),
                     QAbstractItemView::PositionAtTop);
-    // The newest row is the current one, so the keyboard starts where the answer is. It is
-    // in view already, so the view need not scroll a second time.
+    // The newest row is the current one, so the keyboard starts where the answer is. Under a
+    // band fewer rows show, and making it current scrolls it into view.
     List1->setCurrentIndex(model_->index(rows - 1, 0));
 }
 

@@ -138,7 +138,7 @@ TEST(HugeDrawFile, SingleGibibyteLineKeepsMemorySmall) {
 class FailingResultFile : public ::testing::Test {
   protected:
     void SetUp() override {
-        WriteFile(folder_ / "keno.old", SampleDraws(1, 5010));
+        WriteFile(folder_ / "keno.old", SampleDraws(1, 10113));
         WriteFile(folder_ / "Drawchk.txt", kEarlier);
     }
     // The earlier result survives byte for byte, and no temporary file is left.
@@ -178,13 +178,13 @@ TEST_F(FailingResultFile, ResultPathIsADirectory) {
 TEST(ResultLink, IsReplacedAndItsTargetLeftAlone) {
     ProgramCopy folder;
     testing::TempFolder elsewhere;
-    WriteFile(folder / "keno.old", SampleDraws(1, 5001));
+    WriteFile(folder / "keno.old", SampleDraws(1, 10113));
     WriteFile(elsewhere / "precious.txt", "not the program's\n");
     std::filesystem::create_symlink(elsewhere / "precious.txt", folder / "Drawchk.txt");
     ExpectQuietExit(folder.Batch(), 0);
     EXPECT_EQ(ReadFile(elsewhere / "precious.txt"), "not the program's\n");
     EXPECT_FALSE(std::filesystem::is_symlink(folder / "Drawchk.txt"));
-    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "5001   2011-08-25  Cs\r\n");
+    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "10113   2025-08-29  P\r\n");
 }
 
 TEST(ManyBatchRuns, AtOnceAlwaysLeaveOneCompleteLine) {

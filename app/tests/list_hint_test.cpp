@@ -9,6 +9,10 @@
 namespace drawchk {
 namespace {
 
+using namespace std::chrono_literals;
+using std::chrono::days;
+using std::chrono::sys_days;
+using std::chrono::year_month_day;
 using testing::NumberedLines;
 using testing::TempFolder;
 using testing::WriteFile;
@@ -44,7 +48,8 @@ TEST(WindowCheck, GivesEachEmptyListItsOwnHint) {
         c.lay_out(folder);
         RowList rows;
         rows.Append("left from before");
-        const ListHint hint = RunWindowCheck(folder.path(), rows, kHungarianDayLabels);
+        const ListHint hint =
+            RunWindowCheck(folder.path(), rows, kHungarianDayLabels, {2011y / 8 / 27});
         EXPECT_EQ(hint.kind, c.hint) << c.name;
         EXPECT_EQ(rows.Count(), c.rows) << c.name;
         EXPECT_EQ(hint.Text().empty(), c.hint == ListHint::kNone) << c.name;
@@ -55,9 +60,45 @@ TEST(WindowCheck, GivesEachEmptyListItsOwnHint) {
     }
     RowList rows;
     rows.Append("left from before");
-    EXPECT_EQ(RunWindowCheck(std::nullopt, rows, kHungarianDayLabels).kind,
+    EXPECT_EQ(RunWindowCheck(std::nullopt, rows, kHungarianDayLabels, {2011y / 8 / 27}).kind,
               ListHint::kUnknownFolder);
     EXPECT_EQ(rows.Count(), 0);
+}
+
+// Over rows read whole and in place, the newest row's date is judged against today: a day
+// old is current, two or more days old or after today is said; marks and a partial read speak
+// first, and an empty list keeps its hint.
+TEST(WindowCheck, JudgesTheNewestRowAgainstToday) {
+    struct Case {
+        int days_old;
+        DrawFile draw_file;
+        bool marked;
+        int rows;
+        ListHint::Kind hint;
+    };
+    const Case cases[] = {
+        {30, DrawFile::kRead, false, 2, ListHint::kNewestDrawOld},
+        {2, DrawFile::kRead, false, 2, ListHint::kNewestDrawOld},
+        {1, DrawFile::kRead, false, 2, ListHint::kNone},
+        {0, DrawFile::kRead, false, 2, ListHint::kNone},
+        {-1, DrawFile::kRead, false, 2, ListHint::kNewestDrawAfterToday},
+        {30, DrawFile::kRead, true, 2, ListHint::kNone},
+        {30, DrawFile::kUnreadable, false, 2, ListHint::kReadPartly},
+        {30, DrawFile::kRead, false, 0, ListHint::kNoDrawAfterHistory},
+    };
+    const year_month_day today = 2025y / 9 / 28;
+    for (const Case& c : cases) {
+        RowList rows;
+        for (int row = 0; row < c.rows; ++row) rows.Append("row");
+        if (c.rows > 0) rows.NoteNewestDate(sys_days{today} - days{c.days_old});
+        if (c.marked) rows.NoteBreak({1, 5003, 5002});
+        const ListHint hint = HintForList({.draw_file = c.draw_file}, rows, today);
+        EXPECT_EQ(hint.kind, c.hint) << c.days_old << (c.marked ? " marked" : "");
+        if (c.hint == ListHint::kNewestDrawOld) {
+            EXPECT_TRUE(hint.Text().starts_with("A legújabb húzás " + std::to_string(c.days_old) +
+                                                " napja volt."));
+        }
+    }
 }
 
 }  // namespace

@@ -88,11 +88,20 @@ INSTANTIATE_TEST_SUITE_P(
                   .draw_file = "keno.old.txt",
                   .output = "drawchk: Nincs keno.old, de van keno.old.txt: nevezze át keno.old "
                             "névre.\n"},
+        BatchCase{.name = "NewestDrawTwoWeeksOldSaysSo",
+                  .args = {"Frissit"},
+                  .draws = SampleDraws(1, 10100),
+                  .status = 0,
+                  .result = "10100   2025-08-16  Szo\r\n",
+                  .output = "drawchk: a legújabb sor, a 10100. húzás dátuma 2025-08-16, ez 14 "
+                            "napja volt: vagy hiányoznak húzások a keno.old végéről (pótolja "
+                            "őket), vagy volt egy szünnap, amelyet a program nem ismer (írja be a "
+                            "szunnapok.txt-be).\n"},
         BatchCase{"LeadingBlanksDroppedArgumentsJoined",
                   {"", "  Frissit"},
-                  SampleDraws(1, 5001),
+                  SampleDraws(1, 10113),
                   0,
-                  "5001   2011-08-25  Cs\r\n"}),
+                  "10113   2025-08-29  P\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // However the program was started, it checks the draw file beside its own file, not one in
@@ -109,16 +118,16 @@ class ProgramFolderWhenStarted : public ::testing::TestWithParam<StartCase> {};
 
 TEST_P(ProgramFolderWhenStarted, IsTheFolderOfTheProgramFile) {
     ProgramCopy folder("drawchk Kenó");
-    WriteFile(folder / "keno.old", SampleDraws(1, 5001));
+    WriteFile(folder / "keno.old", SampleDraws(1, 10113));
     testing::TempFolder elsewhere;
-    WriteFile(elsewhere / "keno.old", SampleDraws(1, 5002));
+    WriteFile(elsewhere / "keno.old", SampleDraws(1, 10112));
     std::filesystem::create_symlink(folder.program(), elsewhere / "drawchk");
     std::vector<std::string> command = GetParam().command(elsewhere / "drawchk");
     const std::string program = command.front();
     command.erase(command.begin());
     const auto run = RunProgram(program, {.args = command, .working_folder = elsewhere.path()});
     ExpectQuietExit(run, 0);
-    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "5001   2011-08-25  Cs\r\n");
+    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "10113   2025-08-29  P\r\n");
     EXPECT_FALSE(std::filesystem::exists(elsewhere / "Drawchk.txt"));
 }
 

@@ -62,9 +62,13 @@ class Form1Test : public QObject {
     }
 
     TempFolder folder_;
-    drawchk::WindowCheck check_{folder_.path()};
+    // The day after the sample file's newest draw, unless a test says otherwise.
+    std::chrono::year_month_day today_;
+    drawchk::WindowCheck check_{folder_.path(), [this] { return today_; }};
 
   private slots:
+    void init() { today_ = std::chrono::year{2025} / 8 / 30; }
+
     void testCheckFillsTheListAndShowsTheNewestAtTheBottom() {
         auto form = Open(drawchk::SampleDraws(1, 10113));
         QListView* list = List(*form);
@@ -78,6 +82,7 @@ class Form1Test : public QObject {
     }
 
     void testSecondClickGivesTheSameRows() {
+        today_ = std::chrono::year{2011} / 9 / 13;
         auto form = Open(drawchk::SampleDraws(1, 5020));
         QPushButton* check = Button(*form, "Command3D2");
         QTest::mouseClick(check, Qt::LeftButton);
@@ -87,7 +92,21 @@ class Form1Test : public QObject {
         QCOMPARE(TopRow(List(*form)), 5);
     }
 
+    // A change to keno.old is checked by itself once it settles; the check's own write of the
+    // result file starts no other check.
+    void testAChangedDrawFileIsCheckedAgainWithNoClick() {
+        auto form = Open(drawchk::SampleDraws(1, 10112));
+        QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
+        WriteFile(folder_ / "keno.old", drawchk::SampleDraws(1, 10113));
+        QTRY_COMPARE(List(*form)->model()->rowCount(), 5113);
+        QCOMPARE(ReadFile(folder_ / "Drawchk.txt"), std::string("10113   2025-08-29  P\r\n"));
+        const auto written = std::filesystem::last_write_time(folder_ / "Drawchk.txt");
+        QTest::qWait(1500);
+        QCOMPARE(std::filesystem::last_write_time(folder_ / "Drawchk.txt"), written);
+    }
+
     void testFifteenWholeRowsAreVisible() {
+        today_ = std::chrono::year{2011} / 12 / 2;
         auto form = Open(drawchk::SampleDraws(1, 5100));
         QListView* list = List(*form);
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
@@ -131,6 +150,7 @@ class Form1Test : public QObject {
     }
 
     void testListHasASunkenTwoPixelBorderAndABarOnlyWhenNeeded() {
+        today_ = std::chrono::year{2011} / 9 / 4;
         auto form = Open(drawchk::SampleDraws(1, 5010));
         QListView* list = List(*form);
         QCOMPARE(list->frameWidth(), 2);
@@ -138,6 +158,7 @@ class Form1Test : public QObject {
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
         QVERIFY(!list->verticalScrollBar()->isVisible());
         WriteFile(folder_ / "keno.old", drawchk::SampleDraws(1, 5016));
+        today_ = std::chrono::year{2011} / 9 / 10;
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
         QTRY_VERIFY(list->verticalScrollBar()->isVisible());
     }
@@ -184,6 +205,7 @@ class Form1Test : public QObject {
         QCOMPARE(list->accessibleDescription(), hint);
         QVERIFY(CountPixels(list->viewport()->grab().toImage(), QColor(100, 100, 100)) > 20);
         WriteFile(folder_ / "keno.old", drawchk::SampleDraws(1, 5001));
+        today_ = std::chrono::year{2011} / 8 / 26;
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
         QCOMPARE(list->accessibleDescription(), QString());
         QCOMPARE(CountPixels(list->viewport()->grab().toImage(), QColor(100, 100, 100)), 0);
@@ -208,16 +230,20 @@ class Form1Test : public QObject {
         QListView* list = List(*form);
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
         const int rows = list->model()->rowCount();
-        const QImage band = list->viewport()->grab(QRect(0, 0, list->width(), 30)).toImage();
+        const QImage band = list->grab(QRect(0, 0, list->width(), 30)).toImage();
+        // The rows start below the band, so none is ever under it.
+        const int rows_top = list->viewport()->y() - list->frameWidth();
         QProcess::execute("umount", {QString::fromStdString(mount.string())});
         server.waitForFinished();
         QVERIFY(rows > 1000 && rows < 5113);
         QCOMPARE(list->currentIndex().row(), rows - 1);
         QCOMPARE(list->accessibleDescription(), QString("A keno.old nem olvasható végig."));
         QVERIFY(CountPixels(band, QColor(100, 100, 100)) > 20);
+        QVERIFY(rows_top >= 2 * static_cast<DrawListView*>(list)->RowHeight());
 
         std::filesystem::remove(folder_ / "keno.old");
         WriteFile(folder_ / "keno.old", drawchk::SampleDraws(1, 5001));
+        today_ = std::chrono::year{2011} / 8 / 26;
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
         QCOMPARE(list->accessibleDescription(), QString());
         QCOMPARE(CountPixels(list->viewport()->grab().toImage(), QColor(100, 100, 100)), 0);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+namespace drawchk {
+
+// What tells one version of a file from another: which file it is, its size and its time.
+struct FileStamp {
+    bool exists = false;
+    std::uint64_t device = 0;
+    std::uint64_t file = 0;
+    std::uint64_t size = 0;
+    std::int64_t time = 0;
+
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+// The file at `path` as it is now, followed through links; a missing one does not exist.
+FileStamp StampOf(const std::filesystem::path& path);
+
+// The files a check reads in a folder, keno.old and the rest-day lists, so that a window can
+// tell a change of them from one of any other file there: the result file it writes itself,
+// above all, must never start another check.
+class CheckedFiles {
+  public:
+    explicit CheckedFiles(const std::filesystem::path& folder);
+
+    // Where the files lie, whether they are there or not.
+    const std::vector<std::filesystem::path>& Paths() const { return paths_; }
+
+    // Looks at the files now; true where they differ from the last look.
+    bool Changed();
+
+  private:
+    std::vector<std::filesystem::path> paths_;
+    std::vector<FileStamp> stamps_;
+};
+
+}  // namespace drawchk
