@@ -31,10 +31,9 @@ std::string ListHint::Text() const {
             return "A keno.old nem olvasható végig.";
         case kNewestDrawOld:
             return "A legújabb húzás " + std::to_string(days_old) +
-                   " napja volt. Hiányoznak húzások, vagy nincs beírva egy szünnap?";
+                   " napja volt: hiányzó húzás vagy szünnap?";
         case kNewestDrawAfterToday:
-            return "A legújabb sor dátuma a mai nap utáni. Rossz szünnap, előre beírt sor vagy "
-                   "rossz óra?";
+            return "A legújabb sor a jövőbe esik: téves szünnap, előre írt sor, rossz óra?";
         case kNone:
             break;
     }

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "handles.h"
 #include "layout.h"
 #include "run_check.h"
@@ -13,6 +15,8 @@ namespace {
 HFONT FontOf(HWND control) {
     return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
 }
+
+constexpr UINT kHintFormat = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
 
 }  // namespace
 
@@ -48,12 +52,16 @@ void DrawList::SetColours(const design::ListColours& colours) {
     InvalidateRect(list_, nullptr, TRUE);
 }
 
-void DrawList::ShowRows(const ListHint& hint) {
+void DrawList::ShowRows(const ListHint& hint, int kept_row) {
     hint_ = ToWide(hint.Text());
     // A screen reader names the list after its label, so it hears the hint with the name.
     const std::wstring name = ToWide(design::kListName);
     SetWindowTextW(label_, (hint_.empty() ? name : name + L": " + hint_).c_str());
     const int count = rows_.Count();
+    // The frame is worked out anew, with room for the band above the rows or without.
+    band_height_ = count > 0 && !hint_.empty() ? BandHeight() : 0;
+    SetWindowPos(list_, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     const std::wstring out_of_place = L", " + ToWide(design::kOutOfPlaceWord);
     // Filled with redraw off and its storage taken at once, a full list takes milliseconds.
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
@@ -67,11 +75,13 @@ void DrawList::ShowRows(const ListHint& hint) {
         if (rows_.OutOfPlace(row)) text += out_of_place;
         SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
-    // The newest row is the current one, so the keyboard starts where the answer is.
-    if (count > 0) SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(count - 1), 0);
     SendMessageW(list_, LB_SETTOPINDEX, static_cast<WPARAM>(rows_.FirstVisible()), 0);
+    // The newest row is the current one, so the keyboard starts where the answer is; under a
+    // band fewer rows show, and making it current scrolls it into view.
+    const int current = kept_row >= 0 && kept_row < count ? kept_row : count - 1;
+    if (count > 0) SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(current), 0);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list_, nullptr, TRUE);
+    RedrawWindow(list_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 void DrawList::DrawRow(const DRAWITEMSTRUCT& item) const {
@@ -108,29 +118,26 @@ LRESULT CALLBACK DrawList::ListProc(HWND list, UINT message, WPARAM wparam, LPAR
                                     UINT_PTR /*subclass*/, DWORD_PTR self) {
     const auto& draw_list = *reinterpret_cast<const DrawList*>(self);
     if (message == WM_NCDESTROY) RemoveWindowSubclass(list, &ListProc, 0);
+    if (message == WM_NCCALCSIZE && draw_list.band_height_ > 0) {
+        // The band takes the top of what would be the rows' place, inside the frame.
+        const LRESULT result = DefSubclassProc(list, message, wparam, lparam);
+        RECT& rows = wparam != 0 ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lparam)->rgrc[0]
+                                 : *reinterpret_cast<RECT*>(lparam);
+        rows.top = std::min(rows.top + draw_list.band_height_, rows.bottom);
+        return result;
+    }
+    if (message == WM_NCPAINT && draw_list.band_height_ > 0) {
+        const LRESULT result = DefSubclassProc(list, message, wparam, lparam);
+        draw_list.PaintBand();
+        return result;
+    }
     if (draw_list.hint_.empty()) return DefSubclassProc(list, message, wparam, lparam);
     // Asked on WM_PAINT alone: the question comes back through this procedure.
     if (message == WM_PAINT && SendMessageW(list, LB_GETCOUNT, 0, 0) == 0) {
         draw_list.PaintHint();
         return 0;
     }
-    const LRESULT result = DefSubclassProc(list, message, wparam, lparam);
-    switch (message) {
-        case WM_PAINT:
-            draw_list.PaintBand();
-            break;
-        // The rows scroll under the band, which stays where it is.
-        case WM_VSCROLL:
-        case WM_MOUSEWHEEL:
-        case WM_KEYDOWN:
-        case LB_SETTOPINDEX:
-        case LB_SETCURSEL:
-            InvalidateRect(list, nullptr, FALSE);
-            break;
-        default:
-            break;
-    }
-    return result;
+    return DefSubclassProc(list, message, wparam, lparam);
 }
 
 void DrawList::PaintHint() const {
@@ -143,37 +150,52 @@ void DrawList::PaintHint() const {
     const HGDIOBJ old_font = SelectObject(dc, FontOf(list_));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(colours_.hint));
-    DrawTextW(dc, hint_.c_str(), static_cast<int>(hint_.size()), &place,
-              DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+    DrawTextW(dc, hint_.c_str(), static_cast<int>(hint_.size()), &place, kHintFormat);
     SelectObject(dc, old_font);
     EndPaint(list_, &paint);
 }
 
-void DrawList::PaintBand() const {
-    // Over the rows, a band at the top, so the newest rows stay in view under it.
+int DrawList::BandHeight() const {
+    // Measured as if the scroll bar showed, so the words fit whether it does or not.
+    RECT place{};
+    GetClientRect(list_, &place);
+    const bool bar_shows = (GetWindowLongPtrW(list_, GWL_STYLE) & WS_VSCROLL) != 0;
+    place.right -= (bar_shows ? 0 : GetSystemMetrics(SM_CXVSCROLL)) + 2 * hint_margin_;
+    place.bottom = 0;
     const WindowDc dc(list_);
-    RECT band{};
-    GetClientRect(list_, &band);
-    RECT place = band;
-    InflateRect(&place, -hint_margin_, -hint_margin_);
     const HGDIOBJ old_font = SelectObject(dc.get(), FontOf(list_));
-    const UINT format = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
     DrawTextW(dc.get(), hint_.c_str(), static_cast<int>(hint_.size()), &place,
-              format | DT_CALCRECT);
-    place.right = band.right - hint_margin_;
-    // Whole rows high, so no row peeks out half hidden under it, with the words in its middle.
-    const auto row_height = static_cast<LONG>(SendMessageW(list_, LB_GETITEMHEIGHT, 0, 0));
-    const LONG text_height = place.bottom - place.top;
-    band.bottom = (text_height + 2 * hint_margin_ + row_height - 1) / row_height * row_height;
-    place.top = (band.bottom - text_height) / 2;
-    place.bottom = place.top + text_height;
+              kHintFormat | DT_CALCRECT);
+    SelectObject(dc.get(), old_font);
+    const auto row_height = static_cast<int>(SendMessageW(list_, LB_GETITEMHEIGHT, 0, 0));
+    return design::BandHeight(place.bottom - place.top, hint_margin_, row_height);
+}
+
+void DrawList::PaintBand() const {
+    // Between the frame and the rows: from the rows' top left corner up, across the list and
+    // its scroll bar, in the list's own window coordinates.
+    RECT frame{};
+    GetWindowRect(list_, &frame);
+    POINT rows_origin{0, 0};
+    ClientToScreen(list_, &rows_origin);
+    const LONG edge = rows_origin.x - frame.left;
+    const LONG band_top = rows_origin.y - frame.top - band_height_;
+    const RECT band{edge, band_top, frame.right - frame.left - edge, band_top + band_height_};
+    RECT place = band;
+    InflateRect(&place, -hint_margin_, 0);
+    const WindowDc dc(list_, /*whole_window=*/true);
+    const HGDIOBJ old_font = SelectObject(dc.get(), FontOf(list_));
+    RECT measured = place;
+    DrawTextW(dc.get(), hint_.c_str(), static_cast<int>(hint_.size()), &measured,
+              kHintFormat | DT_CALCRECT);
+    place.top = band.top + (band_height_ - (measured.bottom - measured.top)) / 2;
     FillRect(dc.get(), &band, GetSysColorBrush(COLOR_WINDOW));
     SetDCBrushColor(dc.get(), ToColorRef(colours_.hint));
     const RECT line{band.left, band.bottom - 1, band.right, band.bottom};
     FillRect(dc.get(), &line, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     SetBkMode(dc.get(), TRANSPARENT);
     SetTextColor(dc.get(), ToColorRef(colours_.hint));
-    DrawTextW(dc.get(), hint_.c_str(), static_cast<int>(hint_.size()), &place, format);
+    DrawTextW(dc.get(), hint_.c_str(), static_cast<int>(hint_.size()), &place, kHintFormat);
     SelectObject(dc.get(), old_font);
 }
 

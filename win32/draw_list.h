@@ -15,7 +15,8 @@ namespace drawchk::win32 {
 // readers can read it through the list box's own messages, and paints each row from the
 // check's row list. A row whose date cannot be right is painted in the mark colour with a
 // square at its right end; an empty list paints the hint of why it is empty, and a list whose
-// rows stop short says so in a band over them. The hidden label that names the list for
+// rows stop short, or whose newest row is not near today, says so in a band above them,
+// inside its frame, where the rows make room for it. The hidden label that names the list for
 // screen readers carries the same words.
 class DrawList {
   public:
@@ -31,9 +32,9 @@ class DrawList {
 
     // Places the list at `place` with rows `row_height` high, cut to fifteen whole rows.
     void LayOut(RECT place, int row_height, UINT dpi);
-    // Takes the rows the check left, with the newest one current and the row list's first
-    // visible row at the top, and the hint.
-    void ShowRows(const ListHint& hint);
+    // Takes the rows the check left, with the newest one current and in view, and the hint.
+    // `kept_row`, where it is a row: the current one instead, in view.
+    void ShowRows(const ListHint& hint, int kept_row = -1);
     // The colours to paint marks and hints in, from now on.
     void SetColours(const design::ListColours& colours);
     void DrawRow(const DRAWITEMSTRUCT& item) const;
@@ -42,12 +43,15 @@ class DrawList {
     static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam,
                                      UINT_PTR subclass, DWORD_PTR self);
     void PaintHint() const;
+    // The band's height for the hint over rows; the list box's rows start below it.
+    int BandHeight() const;
     void PaintBand() const;
 
     const RowList& rows_;
     HWND label_ = nullptr;
     HWND list_ = nullptr;
     std::wstring hint_;
+    int band_height_ = 0;  // 0: no band
     design::ListColours colours_{};
     // The design's sizes at the list's DPI.
     int mark_pixels_ = design::kMarkPixelsAt96Dpi;

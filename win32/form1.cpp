@@ -5,8 +5,10 @@
 #include <string>
 #include <utility>
 
+#include "change_watch.h"
 #include "layout.h"
 #include "start_up.h"
+#include "today.h"
 #include "win32_design.h"
 
 namespace drawchk::win32 {
@@ -70,14 +72,37 @@ int Form1::Run(int show_command) {
     ShowWindow(window_, show_command);
     UpdateWindow(window_);
     SetFocus(Command3D2);
+    // Without a folder there is nothing to watch, and the list says why.
+    ChangeWatch watch(program_folder_.value_or(std::filesystem::path()));
+    int exit_status = 0;
+    while (DispatchMessages(exit_status)) {
+        switch (watch.Wait()) {
+            case ChangeWatch::Woke::kFilesSettled:
+                if (checked_files_ && checked_files_->Changed()) Check(true);
+                break;
+            case ChangeWatch::Woke::kNewDay:
+                if (checked_files_) Check(true);
+                break;
+            case ChangeWatch::Woke::kMessage:
+                break;
+        }
+    }
+    return exit_status;
+}
+
+bool Form1::DispatchMessages(int& exit_status) {
     MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            exit_status = static_cast<int>(message.wParam);
+            return false;
+        }
         // Tab, Space and Enter move between and press the controls as in a dialog.
         if (IsDialogMessageW(window_, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return static_cast<int>(message.wParam);
+    return true;
 }
 
 LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -208,12 +233,27 @@ void Form1::OnColoursChanged() {
 void Form1::Form_Load() {
     SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     DayLabels = kHungarianDayLabels;
-    if (!program_folder_) Command3D2_Click();
+    if (!program_folder_) {
+        Command3D2_Click();
+        return;
+    }
+    checked_files_.emplace(*program_folder_);
+    // The files as they are now are the ones the list was opened over.
+    checked_files_->Changed();
 }
 
-void Form1::Command3D2_Click() {
+void Form1::Command3D2_Click() { Check(false); }
+
+void Form1::Check(bool automatic) {
+    // The row the user moved to in the focused list stays the current one.
+    const auto current = static_cast<int>(SendMessageW(List1.handle(), LB_GETCURSEL, 0, 0));
+    const bool moved =
+        automatic && GetFocus() == List1.handle() && current >= 0 && current != rows_.Count() - 1;
+    // Looked at before the check reads them, so a change while it reads counts as one.
+    if (checked_files_) checked_files_->Changed();
     // A failure shows as an empty list with a hint saying why, or as rows that are marked.
-    List1.ShowRows(RunWindowCheck(program_folder_, rows_, DayLabels));
+    List1.ShowRows(RunWindowCheck(program_folder_, rows_, DayLabels, Today()),
+                   moved ? current : -1);
 }
 
 void Form1::Command3D3_Click() { DestroyWindow(window_); }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "checked_files.h"
 #include "draw_calendar.h"
 #include "draw_list.h"
 #include "handles.h"
@@ -22,7 +23,8 @@ class Form1 {
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
-    // Shows the window and runs it until it is closed; returns the program's exit status.
+    // Shows the window and runs it until it is closed, checking again by itself when the files
+    // the check reads change and when a new day begins; returns the program's exit status.
     int Run(int show_command);
 
   private:
@@ -44,6 +46,11 @@ class Form1 {
     void Command3D2_Click();
     // "Vége": ends the program.
     void Command3D3_Click();
+    // Runs the check into the list. `automatic`: started by a change of the files or of the
+    // day, so it takes no focus and keeps a row the user moved to in the list.
+    void Check(bool automatic);
+    // Dispatches the queued messages; false once the window has been closed.
+    bool DispatchMessages(int& exit_status);
 
     // Font, controls and row height for `dpi`; the window's own size is the caller's.
     void LayOut(UINT dpi);
@@ -51,6 +58,7 @@ class Form1 {
 
     HINSTANCE instance_;
     std::optional<std::filesystem::path> program_folder_;
+    std::optional<CheckedFiles> checked_files_;
     drawchk::WeekdayLabels DayLabels;
     drawchk::RowList rows_;
     UniqueFont font_;

@@ -19,10 +19,12 @@ struct IconDeleter {
 };
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
-// A device context taken with GetDC, given back on leaving scope.
+// A device context taken with GetDC, or GetWindowDC for the whole window with its frame, given
+// back on leaving scope.
 class WindowDc {
   public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    explicit WindowDc(HWND window, bool whole_window = false)
+        : window_(window), dc_(whole_window ? GetWindowDC(window) : GetDC(window)) {}
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
     ~WindowDc() {

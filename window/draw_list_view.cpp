@@ -68,7 +68,8 @@ bool DrawListView::event(QEvent* event) {
     // The band lies between the frame and the rows, outside the part that scrolls.
     if (event->type() == QEvent::Paint && band_height_ > 0) {
         QPainter painter(this);
-        const QRect band(contentsRect().topLeft(), QSize(contentsRect().width(), band_height_));
+        // Beside the scroll bar, which runs the list's whole height.
+        const QRect band(viewport()->x(), contentsRect().top(), viewport()->width(), band_height_);
         QRect place = BandTextPlace(band.width()).translated(band.topLeft());
         place.moveTop(band.top() + (band_height_ - place.height()) / 2);
         painter.fillRect(band, palette().color(QPalette::Base));

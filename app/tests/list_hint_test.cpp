@@ -96,7 +96,7 @@ TEST(WindowCheck, JudgesTheNewestRowAgainstToday) {
         EXPECT_EQ(hint.kind, c.hint) << c.days_old << (c.marked ? " marked" : "");
         if (c.hint == ListHint::kNewestDrawOld) {
             EXPECT_TRUE(hint.Text().starts_with("A legújabb húzás " + std::to_string(c.days_old) +
-                                                " napja volt."));
+                                                " napja volt:"));
         }
     }
 }

@@ -59,9 +59,21 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BatchCase{"SampleFile", "drawchk", "Frissit", SampleDraws(1, 10113), 0,
                                 "10113   2025-08-29  P\r\n"},
                       BatchCase{"FolderWithBlanksAndHungarianLetters", "Kenó programok Győző",
-                                "Frissit", SampleDraws(1, 5001), 0, "5001   2011-08-25  Cs\r\n"},
+                                "Frissit", SampleDraws(1, 10113), 0, "10113   2025-08-29  P\r\n"},
                       BatchCase{"LeadingBlanksAndTabs", "drawchk", " \t Frissit",
-                                SampleDraws(1, 5001), 0, "5001   2011-08-25  Cs\r\n"},
+                                SampleDraws(1, 10113), 0, "10113   2025-08-29  P\r\n"},
+                      BatchCase{.name = "NewestRowAfterTodaySaysSo",
+                                .folder = "drawchk",
+                                .arguments = "Frissit",
+                                .draws = SampleDraws(1, 10113),
+                                .status = 0,
+                                .result = "10113   2025-08-31  V\r\n",
+                                .rest_days = "10100\r\n10110\r\n",
+                                .output = "drawchk: a legújabb sor, a 10113. húzás dátuma "
+                                          "2025-08-31, ez a mai nap utáni: vagy a szunnapok.txt "
+                                          "olyan húzást sorol fel, amely előtt nem volt szünnap, "
+                                          "vagy a keno.old még meg nem tartott húzásokat is "
+                                          "tartalmaz, vagy rossz a számítógép órája.\n"},
                       BatchCase{"MissingDrawFile", "drawchk", "Frissit", std::nullopt, 1, "\r\n"},
                       BatchCase{"ListedRestDay", "Kenó", "Frissit", SampleDraws(1, 10113), 0,
                                 "10113   2025-08-30  Szo\r\n", "10100 nincs húzás előtte\r\n"},
