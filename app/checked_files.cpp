@@ -6,14 +6,18 @@
 
 namespace drawchk {
 
-CheckedFiles::CheckedFiles(const std::filesystem::path& folder) {
-    paths_.push_back(folder / kDrawFileName);
-    for (const std::filesystem::path& name : kRestDayFileNames) paths_.push_back(folder / name);
+std::vector<std::filesystem::path> CheckedFiles::Paths() const {
+    std::vector<std::filesystem::path> paths = RestDayFilesIn(FileCallPath(folder_));
+    paths.insert(paths.begin(), FileCallPath(folder_) / kDrawFileName);
+    return paths;
 }
 
 bool CheckedFiles::Changed() {
-    std::vector<FileStamp> stamps;
-    for (const std::filesystem::path& path : paths_) stamps.push_back(StampOf(FileCallPath(path)));
+    std::vector<std::pair<std::filesystem::path, FileStamp>> stamps;
+    for (std::filesystem::path& path : Paths()) {
+        const FileStamp stamp = StampOf(path);
+        stamps.emplace_back(std::move(path), stamp);
+    }
     const bool changed = stamps != stamps_;
     stamps_ = std::move(stamps);
     return changed;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 namespace drawchk {
@@ -25,17 +26,18 @@ FileStamp StampOf(const std::filesystem::path& path);
 // above all, must never start another check.
 class CheckedFiles {
   public:
-    explicit CheckedFiles(const std::filesystem::path& folder);
+    explicit CheckedFiles(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
-    // Where the files lie, whether they are there or not.
-    const std::vector<std::filesystem::path>& Paths() const { return paths_; }
+    // Where the files lie now: keno.old, whether it is there or not, and the rest-day lists
+    // that are there.
+    std::vector<std::filesystem::path> Paths() const;
 
     // Looks at the files now; true where they differ from the last look.
     bool Changed();
 
   private:
-    std::vector<std::filesystem::path> paths_;
-    std::vector<FileStamp> stamps_;
+    std::filesystem::path folder_;
+    std::vector<std::pair<std::filesystem::path, FileStamp>> stamps_;
 };
 
 }  // namespace drawchk

@@ -1,5 +1,7 @@
 #include "messages.h"
 
+#include <cctype>
+
 #include "draw_calendar.h"
 
 namespace drawchk {
@@ -20,9 +22,11 @@ std::string ListHint::Text() const {
         case kNoDrawFile:
             return "Nincs keno.old a program mappájában.";
         case kMisnamedDrawFile:
-            return "Nincs keno.old, de van " + other_name + ": nevezze át keno.old névre.";
+            return "Nincs keno.old, de van „" + other_name + "”: nevezze át keno.old névre.";
         case kUnreadableDrawFile:
             return "A keno.old nem olvasható.";
+        case kBusyDrawFile:
+            return "A keno.old-ot egy másik program használja; próbálja újra.";
         case kNoDrawAfterHistory:
             return "A keno.old első 5000 sora után nincs húzás.";
         case kUnknownFolder:
@@ -40,13 +44,33 @@ std::string ListHint::Text() const {
     return {};
 }
 
-std::string BreakLine(const FileBreak& at) {
+std::string BreakLine(const FileBreak& at, bool at_end) {
     const std::string expected = WithArticle(at.expected_draw);
-    if (at.draw == 0) {
-        return "drawchk: a keno.old " + expected + ". húzás helyén romlik el: ott nem húzás áll.\n";
+    if (at.number_text.empty() && at_end) {
+        return "drawchk: a keno.old üres sorral végződik: törölje az utolsó, üres sort.\n";
     }
-    return "drawchk: a keno.old " + WithArticle(at.draw) + ". húzásnál romlik el: ezen a helyen " +
+    const bool a_number = at.number_text.find_first_not_of("0123456789 ") == std::string::npos;
+    if (at.draw == 0 || !a_number) {
+        std::string shown;
+        for (const char c : at.number_text) shown.push_back(c >= ' ' && c < 0x7F ? c : '?');
+        return "drawchk: hiba a keno.old-ban " + expected + ". húzás helyén: az ott álló sor" +
+               (shown.empty() ? "" : " („" + shown + "”)") + " nem húzás" +
+               (shown.empty() ? " (például üres sor)" : "") + ".\n";
+    }
+    return "drawchk: hiba a keno.old-ban " + WithArticle(at.draw) + ". húzásnál: ezen a helyen " +
            expected + ". húzásnak kellene állnia.\n";
+}
+
+std::string HintLine(const ListHint& hint) {
+    std::string text = hint.Text();
+    // After "drawchk: " a line goes on in lower case.
+    if (!text.empty()) text.front() = static_cast<char>(std::tolower(text.front()));
+    return "drawchk: " + text + "\n";
+}
+
+std::string ResultNotWrittenLine(std::string_view path) {
+    return "drawchk: az eredmény nem írható ide: " + std::string(path) +
+           "; a korábbi Drawchk.txt megmaradt.\n";
 }
 
 std::string NewestDrawLine(std::int64_t draw, std::chrono::year_month_day date, int days_old) {
@@ -61,11 +85,6 @@ std::string NewestDrawLine(std::int64_t draw, std::chrono::year_month_day date, 
     return line + "ez " + std::to_string(days_old) +
            " napja volt: vagy hiányoznak húzások a keno.old végéről (pótolja őket), vagy volt "
            "egy szünnap, amelyet a program nem ismer (írja be a szunnapok.txt-be).\n";
-}
-
-std::string MisnamedDrawFileLine(std::string_view other_name) {
-    return "drawchk: " + ListHint{ListHint::kMisnamedDrawFile, std::string(other_name)}.Text() +
-           "\n";
 }
 
 std::string WindowNotOpenedLine(std::string_view why) {

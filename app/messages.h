@@ -21,6 +21,7 @@ struct ListHint {
         kNoDrawFile,
         kMisnamedDrawFile,
         kUnreadableDrawFile,
+        kBusyDrawFile,
         kNoDrawAfterHistory,
         kUnknownFolder,
         kReadPartly,
@@ -49,13 +50,16 @@ struct ListHint {
 inline constexpr std::string_view kNoScreenLine =
     "drawchk: nincs képernyő, amelyen az ablak megjelenhetne; ablak nélkül a "
     "„drawchk Frissit” parancs ellenőriz (pontosan így írva).\n";
-// Batch mode over a file whose rows go out of place at `at`.
-std::string BreakLine(const FileBreak& at);
+// Batch mode over a file whose rows go out of place at `at`; `at_end`: at its newest row.
+std::string BreakLine(const FileBreak& at, bool at_end);
+// Batch mode, in the words of the window's hint: why the list is empty, or that the draw file
+// was not read to its end.
+std::string HintLine(const ListHint& hint);
+// Batch mode where the result file at `path`, UTF-8, could not be written.
+std::string ResultNotWrittenLine(std::string_view path);
 // Batch mode over a file whose newest row, draw `draw` of `date`, is `days_old` days old (2 or
 // more), or dated after today (less than 0).
 std::string NewestDrawLine(std::int64_t draw, std::chrono::year_month_day date, int days_old);
-// Batch mode with no keno.old but `other_name`.
-std::string MisnamedDrawFileLine(std::string_view other_name);
 // The window module could not be opened, and why.
 std::string WindowNotOpenedLine(std::string_view why);
 std::string NoWindowModuleIn(std::string_view module, std::string_view folders);

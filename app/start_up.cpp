@@ -39,6 +39,8 @@ ListHint HintForList(const CheckOutcome& outcome, const RowList& rows,
             return {ListHint::kNoDrawFile};
         case DrawFile::kUnreadable:
             return {ListHint::kUnreadableDrawFile};
+        case DrawFile::kBusy:
+            return {ListHint::kBusyDrawFile};
         case DrawFile::kRead:
             break;
     }
@@ -56,19 +58,28 @@ ListHint RunWindowCheck(const std::optional<std::filesystem::path>& program_fold
 
 int RunBatch(const std::optional<std::filesystem::path>& program_folder,
              std::chrono::year_month_day today) {
-    if (!program_folder) return kBatchResultNotWritten;
+    // A scheduled job never sees the window; cron mails what it prints, so it prints a line
+    // whenever the run is not a complete, current answer, and only then.
+    if (!program_folder) {
+        SayOnStderr(HintLine({ListHint::kUnknownFolder}));
+        return kBatchResultNotWritten;
+    }
     RowList rows;
     const CheckOutcome outcome = RunCheck(*program_folder, rows, kHungarianDayLabels);
-    // A scheduled job never sees the marks or the window's words; cron mails what it prints,
-    // and only then.
-    if (rows.FirstBreak()) SayOnStderr(BreakLine(*rows.FirstBreak()));
+    const ListHint hint = HintForList(outcome, rows, today);
     const std::optional<int> age = NewestDrawAge(outcome, rows, today);
     if (age && (*age >= 2 || *age < 0)) {
         // Rows in place: the newest row holds the draw of its place.
         SayOnStderr(NewestDrawLine(kHistoryItems + rows.Count(), *rows.NewestDate(), *age));
+    } else if (hint.kind != ListHint::kNone) {
+        SayOnStderr(HintLine(hint));
     }
-    if (!outcome.misnamed_draw_file.empty()) {
-        SayOnStderr(MisnamedDrawFileLine(outcome.misnamed_draw_file));
+    if (rows.FirstBreak()) {
+        SayOnStderr(BreakLine(*rows.FirstBreak(), rows.FirstBreak()->row == rows.Count() - 1));
+    }
+    if (!outcome.result_written) {
+        const std::u8string path = (*program_folder / kResultFileName).u8string();
+        SayOnStderr(ResultNotWrittenLine(std::string(path.begin(), path.end())));
     }
     return BatchExitStatus(outcome);
 }

@@ -28,7 +28,6 @@ WindowCheck::WindowCheck(std::optional<std::filesystem::path> program_folder,
     if (program_folder_) {
         program_folder_text_ = Utf8(*program_folder_);
         checked_files_.emplace(*program_folder_);
-        for (const auto& path : checked_files_->Paths()) checked_file_texts_.push_back(Utf8(path));
     }
     services_.check = this;
     services_.program_folder = [](void* check) { return Of(check).program_folder_text_.c_str(); };
@@ -41,7 +40,15 @@ WindowCheck::WindowCheck(std::optional<std::filesystem::path> program_folder,
                 .Text();
     };
     services_.checked_file = [](void* check, int index) -> const char* {
-        const std::vector<std::string>& texts = Of(check).checked_file_texts_;
+        WindowCheck& self = Of(check);
+        std::vector<std::string>& texts = self.checked_file_texts_;
+        // The rest-day lists are looked for anew each time the window asks from the start.
+        if (index == 0) {
+            texts.clear();
+            if (self.checked_files_) {
+                for (const auto& path : self.checked_files_->Paths()) texts.push_back(Utf8(path));
+            }
+        }
         return index >= 0 && index < static_cast<int>(texts.size())
                    ? texts[static_cast<std::size_t>(index)].c_str()
                    : nullptr;

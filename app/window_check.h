@@ -33,6 +33,7 @@ class WindowCheck {
     std::function<std::chrono::year_month_day()> today_;
     std::string program_folder_text_;
     std::optional<CheckedFiles> checked_files_;
+    // The files the window watches, as it last asked for them.
     std::vector<std::string> checked_file_texts_;
     RowList rows_;
     std::string hint_;

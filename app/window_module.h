@@ -21,8 +21,8 @@ struct DrawchkCheckServices {
     // Runs a check into the rows, judges the newest row against today's date and rewrites the
     // result file.
     void (*run_check)(void* check);
-    // The files a check reads, keno.old and the rest-day lists, UTF-8 paths, from 0 up to the
-    // first null; the window watches them.
+    // The files a check reads, keno.old and the rest-day lists there now, UTF-8 paths, from 0
+    // up to the first null, looked for anew when asked for 0; the window watches them.
     const char* (*checked_file)(void* check, int index);
     // Whether one of them changed since the last check began; no other file of the folder
     // counts, the result file least of all.

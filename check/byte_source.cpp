@@ -1,5 +1,6 @@
 #include "byte_source.h"
 
+#include <thread>
 #include <utility>
 
 #include "system_file.h"
@@ -8,9 +9,28 @@ namespace drawchk {
 
 std::span<const char> MemorySource::NextChunk() { return std::exchange(bytes_, {}); }
 
+FileOpen OpenWhileBusyWaiting(const std::function<FileOpen()>& open,
+                              const std::function<void(std::chrono::milliseconds)>& wait) {
+    // Growing waits: a short save is over at once, a long one is not waited out for long.
+    static constexpr std::chrono::milliseconds kWaits[] = {
+        std::chrono::milliseconds(10),  std::chrono::milliseconds(20),
+        std::chrono::milliseconds(40),  std::chrono::milliseconds(80),
+        std::chrono::milliseconds(160), std::chrono::milliseconds(320),
+        std::chrono::milliseconds(370)};
+    FileOpen opened = open();
+    for (const std::chrono::milliseconds pause : kWaits) {
+        if (opened != FileOpen::kBusy) break;
+        wait(pause);
+        opened = open();
+    }
+    return opened;
+}
+
 FileOpen FileSource::Open(const std::filesystem::path& path) {
     Close();
-    return system_file::OpenForReading(path, file_);
+    return OpenWhileBusyWaiting(
+        [&] { return system_file::OpenForReading(path, file_); },
+        [](std::chrono::milliseconds pause) { std::this_thread::sleep_for(pause); });
 }
 
 void FileSource::Close() {

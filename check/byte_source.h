@@ -1,7 +1,9 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <span>
 
@@ -27,8 +29,14 @@ class MemorySource : public ByteSource {
     std::span<const char> bytes_;
 };
 
-// How an open of a file for reading ended.
-enum class FileOpen { kOpened, kMissing, kUnreadable };
+// How an open of a file for reading ended. kBusy: another program holds it without sharing
+// it, as one saving it or a backup may.
+enum class FileOpen { kOpened, kMissing, kUnreadable, kBusy };
+
+// Opens through `open`, and while another program holds the file, waits through `wait` and
+// tries again, about a second in all, as the result file's replace does; the last outcome.
+FileOpen OpenWhileBusyWaiting(const std::function<FileOpen()>& open,
+                              const std::function<void(std::chrono::milliseconds)>& wait);
 
 // Reads a file in fixed-size chunks, so memory stays small whatever the file holds.
 class FileSource : public ByteSource {
@@ -41,7 +49,8 @@ class FileSource : public ByteSource {
     ~FileSource() override { Close(); }
 
     // Only a regular file opens: a directory, FIFO or device would fail or block a read.
-    // The file stays open to other readers and to the program that writes it.
+    // The file stays open to other readers and to the program that writes it. A file another
+    // program holds without sharing it is waited for, about a second.
     FileOpen Open(const std::filesystem::path& path);
     // Harmless on a source that never opened.
     void Close();

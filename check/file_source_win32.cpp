@@ -12,6 +12,9 @@ FileOpen OpenForReading(const std::filesystem::path& path, std::intptr_t& file) 
         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!opened) {
         const DWORD error = GetLastError();
+        if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) {
+            return FileOpen::kBusy;
+        }
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
                    ? FileOpen::kMissing
                    : FileOpen::kUnreadable;

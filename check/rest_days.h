@@ -8,9 +8,10 @@
 
 namespace drawchk {
 
-// The files in the program folder where a user lists rest days the program does not know yet:
-// the name without accents, and the one a Hungarian would write. Both count.
-inline const std::filesystem::path kRestDayFileNames[] = {"szunnapok.txt", u8"szünnapok.txt"};
+// The files in `folder` where a user lists rest days the program does not know yet, in name
+// order: szunnapok.txt, and szünnapok.txt as a Hungarian writes it, in any letter case, the
+// ü also as a u with a combining diaeresis, as a Mac writes it. All of them count.
+std::vector<std::filesystem::path> RestDayFilesIn(const std::filesystem::path& folder);
 
 // Draws held two days after the draw before them, with a day without a draw between: the ones
 // the program knows, and any the user adds.
@@ -28,8 +29,10 @@ class RestDays {
         return ContainsFar(draw);
     }
 
-    // Adds the draw number each line begins with, after blanks; other lines are notes. The text
-    // is UTF-8 or, after its byte-order mark, UTF-16 (as Notepad saves "Unicode").
+    // Adds the draw number each line begins with, after blanks; other lines are notes. Its
+    // digits may be grouped by threes with a blank or a no-break space, as Hungarians write
+    // thousands ("10 231"). The text is UTF-8, Windows-1250, or UTF-16 (as Notepad saves
+    // "Unicode"), told by its byte-order mark or, without one, by every other byte being zero.
     void AddListed(std::string_view text);
     // Adds the draws listed in the file at `path`, if it is a file that can be read; only its
     // first kListedBytes count, up to the last whole line in them.

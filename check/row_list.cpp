@@ -1,5 +1,7 @@
 #include "row_list.h"
 
+#include <utility>
+
 namespace drawchk {
 
 void RowList::Clear() {
@@ -34,8 +36,8 @@ bool RowList::OutOfPlace(int row) const {
     return row >= 0 && row < Count() && out_of_place_[static_cast<std::size_t>(row)] != 0;
 }
 
-void RowList::NoteBreak(const FileBreak& at) {
-    if (!first_break_) first_break_ = at;
+void RowList::NoteBreak(FileBreak at) {
+    if (!first_break_) first_break_ = std::move(at);
 }
 
 void RowList::SetFirstVisible(int row) {

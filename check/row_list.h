@@ -11,11 +11,13 @@
 namespace drawchk {
 
 // Where a draw file breaks: the first row whose draw is not the one its place stands for, the
-// draw it holds (0 for an item that is no draw) and the draw that belongs there.
+// draw it holds (0 for an item that is no draw), the draw that belongs there, and the row's
+// number text as the file holds it.
 struct FileBreak {
     int row = 0;
     std::int64_t draw = 0;
     std::int64_t expected_draw = 0;
+    std::string number_text;
 
     friend bool operator==(const FileBreak&, const FileBreak&) = default;
 };
@@ -38,7 +40,7 @@ class RowList {
     bool OutOfPlace(int row) const;
     // Where the rows first go out of place, if they do; later breaks leave it as it is.
     const std::optional<FileBreak>& FirstBreak() const { return first_break_; }
-    void NoteBreak(const FileBreak& at);
+    void NoteBreak(FileBreak at);
     // The date of the newest row, which a check notes when it is done; none for an empty list.
     const std::optional<std::chrono::year_month_day>& NewestDate() const { return newest_date_; }
     void NoteNewestDate(std::chrono::year_month_day date) { newest_date_ = date; }

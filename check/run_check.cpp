@@ -5,6 +5,7 @@
 #include <string>
 #include <system_error>
 
+#include "draw_number.h"
 #include "draw_reader.h"
 #include "file_path.h"
 #include "result_file.h"
@@ -12,21 +13,31 @@
 namespace drawchk {
 namespace {
 
-// The first file in `folder` named keno.old with more after a dot, in any case of letters.
+// Whether `name` is keno.old under another name as users give it: with more after a dot
+// (keno.old.txt), with blanks after it, or in other letter cases.
+bool NamesTheDrawFile(std::string_view name) {
+    const std::string wanted = kDrawFileName.string();
+    std::string lower(name);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower.size() > wanted.size() && lower.starts_with(wanted + ".")) return true;
+    lower.erase(lower.find_last_not_of(' ') + 1);
+    return lower == wanted && name != wanted;
+}
+
+// The first file in `folder`, in name order, that is keno.old under another name.
 std::string MisnamedDrawFile(const std::filesystem::path& folder) {
-    const std::string stem = kDrawFileName.string() + ".";
+    std::string first;
     std::error_code error;
     for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
         const std::u8string name = entry->path().filename().u8string();
-        const bool named =
-            name.size() > stem.size() &&
-            std::equal(stem.begin(), stem.end(), name.begin(), [](char a, char8_t b) {
-                return a == static_cast<char>(std::tolower(static_cast<unsigned char>(b)));
-            });
-        if (named && entry->is_regular_file(error)) return {name.begin(), name.end()};
+        const std::string text(name.begin(), name.end());
+        if ((first.empty() || text < first) && NamesTheDrawFile(text) &&
+            entry->is_regular_file(error)) {
+            first = text;
+        }
     }
-    return {};
+    return first;
 }
 
 }  // namespace
@@ -50,7 +61,10 @@ bool DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
             failed = true;
             continue;
         }
-        if (draw != draw_of_place) rows.NoteBreak({rows.Count() - 1, draw, draw_of_place});
+        if (draw != draw_of_place && !rows.FirstBreak()) {
+            rows.NoteBreak(
+                {rows.Count() - 1, draw, draw_of_place, std::string(DrawNumberText(item))});
+        }
         rows.NoteNewestDate(calendar.PreviousDate());
     }
     return !source.ReadFailed();
@@ -63,13 +77,13 @@ CheckOutcome RunCheck(const std::filesystem::path& program_folder, RowList& rows
     CheckOutcome outcome;
     // Read anew at every check, so an edit of the list counts at the next one.
     RestDays rest_days;
-    for (const std::filesystem::path& name : kRestDayFileNames)
-        rest_days.AddListedIn(folder / name);
+    for (const std::filesystem::path& list : RestDayFilesIn(folder)) rest_days.AddListedIn(list);
     {
         FileSource draw_file;
         const FileOpen opened = draw_file.Open(folder / kDrawFileName);
         outcome.draw_file = opened == FileOpen::kOpened    ? DrawFile::kRead
                             : opened == FileOpen::kMissing ? DrawFile::kMissing
+                            : opened == FileOpen::kBusy    ? DrawFile::kBusy
                                                            : DrawFile::kUnreadable;
         // The rows up to a failed read stay, but the file was not read to its end.
         if (!DateDraws(draw_file, rows, labels, rest_days))

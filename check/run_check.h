@@ -18,17 +18,19 @@ inline constexpr int kVisibleRows = 15;
 inline const std::filesystem::path kDrawFileName = "keno.old";
 inline const std::filesystem::path kResultFileName = "Drawchk.txt";
 
-// What became of the draw file: read to its end, not there, or there but not readable (it
-// did not open, or a read failed part-way).
-enum class DrawFile { kRead, kMissing, kUnreadable };
+// What became of the draw file: read to its end, not there, there but not readable (it did
+// not open, or a read failed part-way), or held by another program all the while the check
+// waited for it.
+enum class DrawFile { kRead, kMissing, kUnreadable, kBusy };
 
 // What a check managed: batch mode turns it into its exit status, a window into the hint it
 // shows in an empty list.
 struct CheckOutcome {
     DrawFile draw_file = DrawFile::kMissing;
     bool result_written = false;
-    // With no draw file: a file in its place under a longer name ("keno.old.txt", as an editor
-    // that adds an extension saves it), UTF-8; empty for none. The check never reads it.
+    // With no draw file: a file in its place under another name ("keno.old.txt", as an editor
+    // that adds an extension saves it, "KENO.OLD", or "keno.old " with a blank after it), the
+    // first in name order, UTF-8; empty for none. The check never reads it.
     std::string misnamed_draw_file;
 };
 

@@ -43,11 +43,12 @@ class ProgramCopy {
     TempFolder folder_;
 };
 
-// The run ended by itself with `status` and printed nothing.
-inline void ExpectQuietExit(const ProgramRun& run, int status) {
+// The run ended by itself with `status` and printed `output`.
+inline void ExpectExit(const ProgramRun& run, int status, std::string_view output) {
     EXPECT_TRUE(run.exited) << "ended by signal " << run.status - 128;
     EXPECT_EQ(run.status, status);
-    EXPECT_EQ(run.output, "");
+    EXPECT_EQ(run.output, output);
 }
+inline void ExpectQuietExit(const ProgramRun& run, int status) { ExpectExit(run, status, ""); }
 
 }  // namespace drawchk::testing

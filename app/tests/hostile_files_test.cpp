@@ -16,6 +16,7 @@
 namespace drawchk {
 namespace {
 
+using testing::ExpectExit;
 using testing::ExpectQuietExit;
 using testing::NumberedLines;
 using testing::ProgramCopy;
@@ -34,11 +35,12 @@ constexpr long kPeakKibBound = 48 * 1024;
 #endif
 
 // Draw paths that are not a readable regular file: a failed open, the result still written.
-class UnreadableDrawFile : public ::testing::TestWithParam<const char*> {};
+// Each says why in one line, in the words of the window's hint.
+class UnreadableDrawFile : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
 
 TEST_P(UnreadableDrawFile, IsAFailedOpenNeverAHang) {
     ProgramCopy folder;
-    const std::string kind = GetParam();
+    const std::string kind = GetParam().first;
     const auto draws = folder / "keno.old";
     if (kind == "directory") std::filesystem::create_directory(draws);
     if (kind == "fifo") {
@@ -48,17 +50,21 @@ TEST_P(UnreadableDrawFile, IsAFailedOpenNeverAHang) {
     if (kind == "dangling link") std::filesystem::create_symlink(folder / "gone", draws);
     WriteFile(folder / "Drawchk.txt", kEarlier);
     const ProgramRun run = folder.Batch({.deadline = std::chrono::seconds(20)});
-    ExpectQuietExit(run, 1);
+    ExpectExit(run, 1, std::string("drawchk: ") + GetParam().second + "\n");
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "\r\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, UnreadableDrawFile,
-                         ::testing::Values("directory", "fifo", "device", "dangling link"),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             std::erase(name, ' ');
-                             return name;
-                         });
+constexpr const char* kUnreadable = "a keno.old nem olvasható.";
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, UnreadableDrawFile,
+    ::testing::Values(std::pair{"directory", kUnreadable}, std::pair{"fifo", kUnreadable},
+                      std::pair{"device", kUnreadable},
+                      std::pair{"dangling link", "nincs keno.old a program mappájában."}),
+    [](const auto& info) {
+        std::string name = info.param.first;
+        std::erase(name, ' ');
+        return name;
+    });
 
 // A draw file that opens but cannot be read: /proc/self/mem is a regular file whose reads fail
 // from its first byte. The check is not a success: status 1, and no row.
@@ -66,7 +72,7 @@ TEST(FailingDrawFile, ReadsThatFailFromTheFirstByteGiveStatusOne) {
     ProgramCopy folder;
     std::filesystem::create_symlink("/proc/self/mem", folder / "keno.old");
     WriteFile(folder / "Drawchk.txt", kEarlier);
-    ExpectQuietExit(folder.Batch(), 1);
+    ExpectExit(folder.Batch(), 1, "drawchk: a keno.old nem olvasható.\n");
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "\r\n");
 }
 
@@ -98,7 +104,7 @@ TEST_P(OddDrawFile, GivesOneResultLine) {
     EXPECT_TRUE(run.exited);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), GetParam().result);
-    EXPECT_EQ(run.output.starts_with("drawchk: a keno.old ") &&
+    EXPECT_EQ(run.output.starts_with("drawchk: hiba a keno.old-ban ") &&
                   std::count(run.output.begin(), run.output.end(), '\n') == 1,
               GetParam().breaks)
         << run.output;
@@ -130,7 +136,7 @@ TEST(HugeDrawFile, SingleGibibyteLineKeepsMemorySmall) {
     }
     std::filesystem::resize_file(folder / "keno.old", std::uintmax_t{1} << 30);
     const ProgramRun run = folder.Batch({.deadline = std::chrono::seconds(120)});
-    ExpectQuietExit(run, 0);
+    ExpectExit(run, 0, "drawchk: a keno.old első 5000 sora után nincs húzás.\n");
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "\r\n");
     EXPECT_LT(run.peak_kib, kPeakKibBound);
 }
@@ -141,6 +147,12 @@ class FailingResultFile : public ::testing::Test {
         WriteFile(folder_ / "keno.old", SampleDraws(1, 10113));
         WriteFile(folder_ / "Drawchk.txt", kEarlier);
     }
+    // One line names the result file that was not written.
+    void ExpectNotWritten(const ProgramRun& run) {
+        ExpectExit(run, 2,
+                   "drawchk: az eredmény nem írható ide: " + (folder_ / "Drawchk.txt").string() +
+                       "; a korábbi Drawchk.txt megmaradt.\n");
+    }
     // The earlier result survives byte for byte, and no temporary file is left.
     void ExpectEarlierKept() {
         EXPECT_EQ(ReadFile(folder_ / "Drawchk.txt"), kEarlier);
@@ -150,7 +162,7 @@ class FailingResultFile : public ::testing::Test {
 };
 
 TEST_F(FailingResultFile, FileSizeLimitCutsTheWriteShort) {
-    ExpectQuietExit(folder_.Batch({.file_size_limit = 8}), 2);
+    ExpectNotWritten(folder_.Batch({.file_size_limit = 8}));
     ExpectEarlierKept();
 }
 
@@ -163,7 +175,7 @@ TEST_F(FailingResultFile, ProgramFolderIsNotWritable) {
     } else {
         std::filesystem::permissions(folder_.path(), std::filesystem::perms(0555));
     }
-    ExpectQuietExit(folder_.Batch({.user = user}), 2);
+    ExpectNotWritten(folder_.Batch({.user = user}));
     std::filesystem::permissions(folder_.path(), std::filesystem::perms(0755));
     ExpectEarlierKept();
 }
@@ -171,7 +183,7 @@ TEST_F(FailingResultFile, ProgramFolderIsNotWritable) {
 TEST_F(FailingResultFile, ResultPathIsADirectory) {
     std::filesystem::remove(folder_ / "Drawchk.txt");
     std::filesystem::create_directory(folder_ / "Drawchk.txt");
-    ExpectQuietExit(folder_.Batch(), 2);
+    ExpectNotWritten(folder_.Batch());
     EXPECT_TRUE(std::filesystem::is_empty(folder_ / "Drawchk.txt"));
 }
 

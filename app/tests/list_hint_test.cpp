@@ -36,9 +36,10 @@ TEST(WindowCheck, GivesEachEmptyListItsOwnHint) {
         {"draws",
          [](const TempFolder& folder) { WriteFile(folder / "keno.old", NumberedLines(5002)); },
          ListHint::kNone, 2},
-        {"keno.old saved with .txt added",
+        {"keno.old saved with extensions added",
          [](const TempFolder& folder) {
-             WriteFile(folder / "Keno.old.txt", NumberedLines(5002));
+             WriteFile(folder / "keno.old.txt", NumberedLines(5002));
+             WriteFile(folder / "keno.old.bak", NumberedLines(5002));
              WriteFile(folder / "keno.older", NumberedLines(5002));
          },
          ListHint::kMisnamedDrawFile, 0},
@@ -55,7 +56,7 @@ TEST(WindowCheck, GivesEachEmptyListItsOwnHint) {
         EXPECT_EQ(hint.Text().empty(), c.hint == ListHint::kNone) << c.name;
         if (c.hint == ListHint::kMisnamedDrawFile) {
             EXPECT_EQ(hint.Text(),
-                      "Nincs keno.old, de van Keno.old.txt: nevezze át keno.old névre.");
+                      "Nincs keno.old, de van „keno.old.bak”: nevezze át keno.old névre.");
         }
     }
     RowList rows;
@@ -91,7 +92,7 @@ TEST(WindowCheck, JudgesTheNewestRowAgainstToday) {
         RowList rows;
         for (int row = 0; row < c.rows; ++row) rows.Append("row");
         if (c.rows > 0) rows.NoteNewestDate(sys_days{today} - days{c.days_old});
-        if (c.marked) rows.NoteBreak({1, 5003, 5002});
+        if (c.marked) rows.NoteBreak({1, 5003, 5002, "5003"});
         const ListHint hint = HintForList({.draw_file = c.draw_file}, rows, today);
         EXPECT_EQ(hint.kind, c.hint) << c.days_old << (c.marked ? " marked" : "");
         if (c.hint == ListHint::kNewestDrawOld) {

@@ -53,7 +53,11 @@ INSTANTIATE_TEST_SUITE_P(
     Runs, BatchMode,
     ::testing::Values(
         BatchCase{"SampleFile", {"Frissit"}, SampleDraws(1, 10113), 0, "10113   2025-08-29  P\r\n"},
-        BatchCase{"MissingDrawFile", {"Frissit"}, std::nullopt, 1, "\r\n"},
+        BatchCase{.name = "MissingDrawFile",
+                  .args = {"Frissit"},
+                  .status = 1,
+                  .result = "\r\n",
+                  .output = "drawchk: nincs keno.old a program mappájában.\n"},
         BatchCase{"ListedRestDay",
                   {"Frissit"},
                   SampleDraws(1, 10113),
@@ -78,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                   .draws = SampleDraws(1, 10104) + SampleDraws(10106, 10113),
                   .status = 0,
                   .result = "10113   2025-08-28  Cs\r\n",
-                  .output = "drawchk: a keno.old a 10106. húzásnál romlik el: ezen a helyen a "
+                  .output = "drawchk: hiba a keno.old-ban a 10106. húzásnál: ezen a helyen a "
                             "10105. húzásnak kellene állnia.\n"},
         BatchCase{.name = "SavedWithTxtAddedSaysToRenameIt",
                   .args = {"Frissit"},
@@ -86,8 +90,51 @@ INSTANTIATE_TEST_SUITE_P(
                   .status = 1,
                   .result = "\r\n",
                   .draw_file = "keno.old.txt",
-                  .output = "drawchk: Nincs keno.old, de van keno.old.txt: nevezze át keno.old "
+                  .output = "drawchk: nincs keno.old, de van „keno.old.txt”: nevezze át "
+                            "keno.old névre.\n"},
+        BatchCase{.name = "SavedInCapitalsSaysToRenameIt",
+                  .args = {"Frissit"},
+                  .draws = SampleDraws(1, 10113),
+                  .status = 1,
+                  .result = "\r\n",
+                  .draw_file = "KENO.OLD",
+                  .output = "drawchk: nincs keno.old, de van „KENO.OLD”: nevezze át keno.old "
                             "névre.\n"},
+        BatchCase{.name = "SavedWithABlankAfterSaysToRenameIt",
+                  .args = {"Frissit"},
+                  .draws = SampleDraws(1, 10113),
+                  .status = 1,
+                  .result = "\r\n",
+                  .draw_file = "keno.old ",
+                  .output = "drawchk: nincs keno.old, de van „keno.old ”: nevezze át keno.old "
+                            "névre.\n"},
+        BatchCase{.name = "OnlyTheHistorySaysSo",
+                  .args = {"Frissit"},
+                  .draws = SampleDraws(1, 5000),
+                  .status = 0,
+                  .result = "\r\n",
+                  .output = "drawchk: a keno.old első 5000 sora után nincs húzás.\n"},
+        BatchCase{.name = "EmptyLastLineSaysToDeleteIt",
+                  .args = {"Frissit"},
+                  .draws = SampleDraws(1, 10113) + "\r\n",
+                  .status = 0,
+                  .result = "   2025-08-30  Szo\r\n",
+                  .output = "drawchk: a keno.old üres sorral végződik: törölje az utolsó, üres "
+                            "sort.\n"},
+        BatchCase{.name = "RestDayListInCapitalsCounts",
+                  .args = {"Frissit"},
+                  .draws = SampleDraws(1, 10113),
+                  .status = 0,
+                  .result = "10113   2025-08-30  Szo\r\n",
+                  .rest_days = "10 100\r\n",
+                  .rest_day_file = "SZUNNAPOK.TXT"},
+        BatchCase{.name = "RestDayListNamedInDecomposedFormCounts",
+                  .args = {"Frissit"},
+                  .draws = SampleDraws(1, 10113),
+                  .status = 0,
+                  .result = "10113   2025-08-30  Szo\r\n",
+                  .rest_days = "10100\r\n",
+                  .rest_day_file = "szu\xCC\x88nnapok.txt"},
         BatchCase{.name = "NewestDrawTwoWeeksOldSaysSo",
                   .args = {"Frissit"},
                   .draws = SampleDraws(1, 10100),
@@ -160,7 +207,7 @@ TEST(ProgramFolderUnknown, BatchTouchesNoFileAndSaysTheResultIsNotWritten) {
                 {"--", "/bin/sh", "-c", "mount -t tmpfs none /proc && exec ./drawchk Frissit"});
     const auto run =
         RunProgram("/usr/bin/unshare", {.args = args, .working_folder = folder.path()});
-    ExpectQuietExit(run, 2);
+    testing::ExpectExit(run, 2, "drawchk: a program mappája nem állapítható meg.\n");
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"drawchk", "keno.old"}));
 }
 

@@ -90,5 +90,22 @@ TEST(DrawReader, ReadsAFileAcrossChunksAsItDoesMemory) {
     EXPECT_EQ(ReadAll(file), ReadAll(memory));
 }
 
+// A file another program holds without sharing is opened again after growing waits, about a
+// second in all, and given up as busy after that.
+TEST(OpenWhileBusyWaiting, TriesAgainForAboutASecondThenSaysBusy) {
+    for (const int busy_opens : {0, 2, 100}) {
+        int opens = 0;
+        std::chrono::milliseconds waited{0};
+        const FileOpen opened = OpenWhileBusyWaiting(
+            [&] { return ++opens <= busy_opens ? FileOpen::kBusy : FileOpen::kOpened; },
+            [&](std::chrono::milliseconds pause) { waited += pause; });
+        EXPECT_EQ(opened, busy_opens < 100 ? FileOpen::kOpened : FileOpen::kBusy) << busy_opens;
+        EXPECT_EQ(opens, std::min(busy_opens, 7) + 1) << busy_opens;
+        if (busy_opens == 100) {
+            EXPECT_EQ(waited, std::chrono::milliseconds(1000));
+        }
+    }
+}
+
 }  // namespace
 }  // namespace drawchk

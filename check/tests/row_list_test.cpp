@@ -25,9 +25,9 @@ TEST(RowList, NegativeFirstVisibleRowIsIgnoredAndClearResetsItAndTheBreak) {
     rows.SetFirstVisible(5);
     rows.SetFirstVisible(-3);
     EXPECT_EQ(rows.FirstVisible(), 5);
-    rows.NoteBreak({1, 7, 6});
-    rows.NoteBreak({2, 8, 7});
-    EXPECT_EQ(rows.FirstBreak(), (FileBreak{1, 7, 6}));
+    rows.NoteBreak({1, 7, 6, "7"});
+    rows.NoteBreak({2, 8, 7, "8"});
+    EXPECT_EQ(rows.FirstBreak(), (FileBreak{1, 7, 6, "7"}));
     rows.Clear();
     EXPECT_EQ(rows.FirstVisible(), 0);
     EXPECT_EQ(rows.Count(), 0);

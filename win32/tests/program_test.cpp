@@ -74,7 +74,12 @@ INSTANTIATE_TEST_SUITE_P(
                                           "olyan húzást sorol fel, amely előtt nem volt szünnap, "
                                           "vagy a keno.old még meg nem tartott húzásokat is "
                                           "tartalmaz, vagy rossz a számítógép órája.\n"},
-                      BatchCase{"MissingDrawFile", "drawchk", "Frissit", std::nullopt, 1, "\r\n"},
+                      BatchCase{.name = "MissingDrawFile",
+                                .folder = "drawchk",
+                                .arguments = "Frissit",
+                                .status = 1,
+                                .result = "\r\n",
+                                .output = "drawchk: nincs keno.old a program mappájában.\n"},
                       BatchCase{"ListedRestDay", "Kenó", "Frissit", SampleDraws(1, 10113), 0,
                                 "10113   2025-08-30  Szo\r\n", "10100 nincs húzás előtte\r\n"},
                       BatchCase{.name = "ListedInUtf16UnderTheAccentedName",
@@ -97,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 .draws = SampleDraws(1, 10104) + SampleDraws(10106, 10113),
                                 .status = 0,
                                 .result = "10113   2025-08-28  Cs\r\n",
-                                .output = "drawchk: a keno.old a 10106. húzásnál romlik el: ezen a "
+                                .output = "drawchk: hiba a keno.old-ban a 10106. húzásnál: ezen a "
                                           "helyen a 10105. húzásnak kellene állnia.\n"},
                       BatchCase{
                           .name = "SavedWithTxtAddedSaysToRenameIt",
@@ -107,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                           .status = 1,
                           .result = "\r\n",
                           .draw_file = "keno.old.txt",
-                          .output = "drawchk: Nincs keno.old, de van keno.old.txt: nevezze át "
+                          .output = "drawchk: nincs keno.old, de van „keno.old.txt”: nevezze át "
                                     "keno.old névre.\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -171,7 +176,39 @@ TEST(BatchDrawFile, AFolderNamedKenoOldIsAFailedOpen) {
     const ProgramRun run = RunProgram(folder.program(), {.args = {"Frissit"}});
     EXPECT_TRUE(run.exited);
     EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.output, "drawchk: a keno.old nem olvasható.\n");
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "\r\n");
+}
+
+// A program that holds keno.old without sharing it, as one saving it may, is waited for about
+// a second; one that holds it longer is named.
+TEST(BatchDrawFile, HeldByAnotherProgramIsWaitedForThenNamed) {
+    const struct {
+        int held_ms;
+        int status;
+        std::string result;
+        std::string output;
+    } cases[] = {
+        {500, 0, "10113   2025-08-29  P\r\n", ""},
+        {3000, 1, "\r\n", "drawchk: a keno.old-ot egy másik program használja; próbálja újra.\n"},
+    };
+    for (const auto& c : cases) {
+        ProgramCopy folder;
+        WriteFile(folder / "keno.old", SampleDraws(1, 10113));
+        const HANDLE held = CreateFileW((folder / "keno.old").c_str(), GENERIC_READ, 0, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        std::thread let_go([held, ms = c.held_ms] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+            CloseHandle(held);
+        });
+        const ProgramRun run = RunProgram(folder.program(), {.args = {"Frissit"}});
+        let_go.join();
+        EXPECT_TRUE(run.exited);
+        EXPECT_EQ(run.status, c.status) << c.held_ms;
+        EXPECT_EQ(run.output, c.output) << c.held_ms;
+        EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), c.result) << c.held_ms;
+    }
 }
 
 // A task set to run whether the user is logged on or not runs in a window station no one
