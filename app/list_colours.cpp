@@ -35,8 +35,27 @@ Colour FirstReadable(Colour from, Colour to, Colour background) {
 
 constexpr Colour kBlack{0, 0, 0};
 constexpr Colour kWhite{255, 255, 255};
-// The mark's red on a dark list: light, and as far from white text as from the list.
-constexpr Colour kLightMarkColour{255, 102, 102};
+constexpr Colour kPureRed{255, 0, 0};
+// The mark's red on a dark list: light, yet 3:1 from white text.
+constexpr Colour kLightMarkColour{255, 92, 92};
+
+// The mark nearest `preferred` that reads on `background` and stands apart from `text`, on the
+// way to pure red and then to `far_end`; where none does, the first that reads, underlined.
+void ChooseMark(Colour preferred, Colour far_end, Colour background, Colour text,
+                ListColours& colours) {
+    for (const Colour way : {kPureRed, far_end}) {
+        for (int step = 0; step < 32; ++step) {
+            const Colour colour = Mix(preferred, way, step);
+            if (ContrastRatio(colour, background) >= kLeastTextContrast &&
+                ContrastRatio(colour, text) >= kLeastApartContrast) {
+                colours.mark = colour;
+                return;
+            }
+        }
+    }
+    colours.mark = FirstReadable(preferred, far_end, background);
+    colours.underline_marks = true;
+}
 
 }  // namespace
 
@@ -50,7 +69,7 @@ ListColours ChooseListColours(Colour background, Colour text) {
     const bool light = ContrastRatio(kBlack, background) >= ContrastRatio(kWhite, background);
     const Colour far_end = light ? kBlack : kWhite;
     ListColours colours{};
-    colours.mark = FirstReadable(light ? kOutOfPlaceColour : kLightMarkColour, far_end, background);
+    ChooseMark(light ? kOutOfPlaceColour : kLightMarkColour, far_end, background, text, colours);
     // The hint is quieter than the rows: on a light list the designed grey, elsewhere the
     // rows' colour faded towards the list as far as it still reads.
     if (light && ContrastRatio(kHintColour, background) >= kLeastTextContrast) {
@@ -84,6 +103,8 @@ WindowColours ChooseWindowColours(const SystemColours& system, bool high_contras
             break;
         }
     }
+    colours.list.underline_marks =
+        ContrastRatio(colours.list.mark, system.window_text) < kLeastApartContrast;
     return colours;
 }
 

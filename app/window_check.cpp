@@ -69,11 +69,13 @@ WindowCheck::WindowCheck(std::optional<std::filesystem::path> program_folder,
     services_.first_visible_row = [](void* check) { return Of(check).rows_.FirstVisible(); };
     services_.hint = [](void* check) { return Of(check).hint_.c_str(); };
     services_.choose_list_colours = [](DrawchkColour background, DrawchkColour text,
-                                       DrawchkColour* mark, DrawchkColour* hint) {
+                                       DrawchkColour* mark, DrawchkColour* hint,
+                                       int* underline_marks) {
         const design::ListColours colours =
             design::ChooseListColours(FromC(background), FromC(text));
         *mark = ToC(colours.mark);
         *hint = ToC(colours.hint);
+        *underline_marks = colours.underline_marks ? 1 : 0;
     };
 }
 

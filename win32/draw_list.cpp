@@ -45,6 +45,11 @@ void DrawList::LayOut(RECT place, int row_height, UINT dpi) {
     mark_inset_ = ScaledPixels(design::kMarkInsetAt96Dpi, dpi);
     text_indent_ = ScaledPixels(design::kTextIndentAt96Dpi, dpi);
     hint_margin_ = ScaledPixels(design::kHintMarginAt96Dpi, dpi);
+    LOGFONTW font{};
+    if (GetObjectW(FontOf(list_), sizeof font, &font) != 0) {
+        font.lfUnderline = TRUE;
+        underlined_font_.reset(CreateFontIndirectW(&font));
+    }
 }
 
 void DrawList::SetColours(const design::ListColours& colours) {
@@ -85,19 +90,28 @@ void DrawList::ShowRows(const ListHint& hint, int kept_row) {
 }
 
 void DrawList::DrawRow(const DRAWITEMSTRUCT& item) const {
+    // An empty list frames itself when it paints its hint, not through the hint's words.
+    if (item.itemID == static_cast<UINT>(-1)) return;
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    if (item.itemID != static_cast<UINT>(-1)) {
+    const bool focused = GetFocus() == list_;
+    {
         const int row = static_cast<int>(item.itemID);
         const bool out_of_place = rows_.OutOfPlace(row);
         // The check's own text, not the list's, which a screen reader may hear with more.
         const std::wstring text = ToWide(rows_.Text(row), design::kRowCodePage);
-        // A selected row keeps the system's selected colours, so it stays readable.
-        const COLORREF colour = selected       ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+        // A selected row keeps the system's selected colours, so it stays readable; without
+        // the focus the quieter button colours, as the system's own lists show it.
+        const COLORREF colour = selected
+                                    ? GetSysColor(focused ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT)
                                 : out_of_place ? ToColorRef(colours_.mark)
                                                : GetSysColor(COLOR_WINDOWTEXT);
-        SetBkColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+        SetBkColor(item.hDC, GetSysColor(!selected ? COLOR_WINDOW
+                                         : focused ? COLOR_HIGHLIGHT
+                                                   : COLOR_BTNFACE));
         SetTextColor(item.hDC, colour);
-        const HGDIOBJ old_font = SelectObject(item.hDC, FontOf(list_));
+        const bool underline = out_of_place && colours_.underline_marks && underlined_font_;
+        const HGDIOBJ old_font =
+            SelectObject(item.hDC, underline ? underlined_font_.get() : FontOf(list_));
         ExtTextOutW(item.hDC, item.rcItem.left + text_indent_, item.rcItem.top,
                     ETO_OPAQUE | ETO_CLIPPED, &item.rcItem, text.c_str(),
                     static_cast<UINT>(text.size()), nullptr);
@@ -110,14 +124,25 @@ void DrawList::DrawRow(const DRAWITEMSTRUCT& item) const {
             SetDCBrushColor(item.hDC, colour);
             FillRect(item.hDC, &mark, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
         }
+        // A frame in the row's own text colour, which reads on its background, where an XOR
+        // frame would all but vanish on the selection.
+        if ((item.itemState & ODS_FOCUS) != 0 && focused) {
+            SetDCBrushColor(item.hDC, colour);
+            FrameRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        }
     }
-    if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);
 }
 
 LRESULT CALLBACK DrawList::ListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam,
                                     UINT_PTR /*subclass*/, DWORD_PTR self) {
     const auto& draw_list = *reinterpret_cast<const DrawList*>(self);
     if (message == WM_NCDESTROY) RemoveWindowSubclass(list, &ListProc, 0);
+    if (message == WM_SETFOCUS || message == WM_KILLFOCUS) {
+        // The selection's colours and the frame follow the focus.
+        const LRESULT result = DefSubclassProc(list, message, wparam, lparam);
+        InvalidateRect(list, nullptr, FALSE);
+        return result;
+    }
     if (message == WM_NCCALCSIZE && draw_list.band_height_ > 0) {
         // The band takes the top of what would be the rows' place, inside the frame.
         const LRESULT result = DefSubclassProc(list, message, wparam, lparam);
@@ -131,8 +156,8 @@ LRESULT CALLBACK DrawList::ListProc(HWND list, UINT message, WPARAM wparam, LPAR
         draw_list.PaintBand();
         return result;
     }
-    if (draw_list.hint_.empty()) return DefSubclassProc(list, message, wparam, lparam);
-    // Asked on WM_PAINT alone: the question comes back through this procedure.
+    // An empty list paints its hint, and its frame when focused. Asked on WM_PAINT alone: the
+    // question comes back through this procedure.
     if (message == WM_PAINT && SendMessageW(list, LB_GETCOUNT, 0, 0) == 0) {
         draw_list.PaintHint();
         return 0;
@@ -146,6 +171,13 @@ void DrawList::PaintHint() const {
     RECT place{};
     GetClientRect(list_, &place);
     FillRect(dc, &place, GetSysColorBrush(COLOR_WINDOW));
+    // With no row to frame, the focused list frames itself, inside the hint's margin.
+    if (GetFocus() == list_) {
+        RECT frame = place;
+        InflateRect(&frame, -1, -1);
+        SetDCBrushColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    }
     InflateRect(&place, -hint_margin_, -hint_margin_);
     const HGDIOBJ old_font = SelectObject(dc, FontOf(list_));
     SetBkMode(dc, TRANSPARENT);

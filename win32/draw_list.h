@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "handles.h"
 #include "list_colours.h"
 #include "messages.h"
 #include "row_list.h"
@@ -14,10 +15,10 @@ namespace drawchk::win32 {
 // List1, the list of dated draws: a list box that holds each row's text, so that screen
 // readers can read it through the list box's own messages, and paints each row from the
 // check's row list. A row whose date cannot be right is painted in the mark colour with a
-// square at its right end; an empty list paints the hint of why it is empty, and a list whose
-// rows stop short, or whose newest row is not near today, says so in a band above them,
-// inside its frame, where the rows make room for it. The hidden label that names the list for
-// screen readers carries the same words.
+// square at its right end, and underlined where that colour is too close to the text's; an empty
+// list paints the hint of why it is empty, and a list whose rows stop short, or whose newest row is
+// not near today, says so in a band above them, inside its frame, where the rows make room for it.
+// The hidden label that names the list for screen readers carries the same words.
 class DrawList {
   public:
     // `rows` must outlive the list.
@@ -53,6 +54,8 @@ class DrawList {
     std::wstring hint_;
     int band_height_ = 0;  // 0: no band
     design::ListColours colours_{};
+    // The list's font underlined, for marked rows where their colour is too close to the text.
+    UniqueFont underlined_font_;
     // The design's sizes at the list's DPI.
     int mark_pixels_ = design::kMarkPixelsAt96Dpi;
     int mark_inset_ = design::kMarkInsetAt96Dpi;

@@ -87,8 +87,9 @@ const DrawListView::Colours& DrawListView::ChosenColours() const {
     if (!colours_base_.isValid() || base != colours_base_ || text != colours_text_) {
         DrawchkColour mark{};
         DrawchkColour hint{};
-        services_.choose_list_colours(ToC(base), ToC(text), &mark, &hint);
-        colours_ = {FromC(mark), FromC(hint)};
+        int underline_marks = 0;
+        services_.choose_list_colours(ToC(base), ToC(text), &mark, &hint, &underline_marks);
+        colours_ = {FromC(mark), FromC(hint), underline_marks != 0};
         colours_base_ = base;
         colours_text_ = text;
     }
@@ -106,21 +107,59 @@ void DrawListView::currentChanged(const QModelIndex& current, const QModelIndex&
     }
 }
 
-void DrawListView::focusInEvent(QFocusEvent* event) {
-    QListView::focusInEvent(event);
-    // Moving into the list, the user hears the row the keyboard starts from.
-    if (QAccessible::isActive() && currentIndex().isValid()) {
-        QAccessibleEvent focus(this, QAccessible::Focus);
-        focus.setChild(currentIndex().row());
-        QAccessible::updateAccessibility(&focus);
+void DrawListView::MakeCurrent(const QModelIndex& index) {
+    if (hasFocus()) {
+        setCurrentIndex(index);
+        return;
     }
+    kept_current_ = index;
+    selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+}
+
+void DrawListView::focusInEvent(QFocusEvent* event) {
+    // The row kept while the focus was elsewhere is current again before the view would
+    // choose the first one.
+    if (kept_current_.isValid() && !currentIndex().isValid()) {
+        selectionModel()->setCurrentIndex(kept_current_, QItemSelectionModel::NoUpdate);
+    }
+    kept_current_ = QPersistentModelIndex();
+    QListView::focusInEvent(event);
+    // Moving into the list, the user hears the row the keyboard starts from, after the list
+    // itself, which is told of once this returns.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!hasFocus() || !QAccessible::isActive() || !currentIndex().isValid()) return;
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(currentIndex().row());
+            QAccessible::updateAccessibility(&focus);
+        },
+        Qt::QueuedConnection);
+}
+
+void DrawListView::focusOutEvent(QFocusEvent* event) {
+    // Without the focus no row is current, so none reports itself focused; the selection
+    // stays, and the row comes back with the focus.
+    if (currentIndex().isValid()) {
+        kept_current_ = currentIndex();
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+    QListView::focusOutEvent(event);
 }
 
 void DrawListView::paintEvent(QPaintEvent* event) {
     QListView::paintEvent(event);
-    if (hint_.isEmpty() || band_height_ > 0) return;
-    // An empty list says why it is empty, inside it.
+    const bool empty = model() == nullptr || model()->rowCount() == 0;
+    if (!empty) return;
     QPainter painter(viewport());
+    // With no row to frame, the focused list frames itself, inside the hint's margin.
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
+        painter.drawRect(viewport()->rect().adjusted(1, 1, -2, -2));
+    }
+    if (hint_.isEmpty()) return;
+    // An empty list says why it is empty, inside it.
     const int margin = design::kHintMarginAt96Dpi;
     painter.setPen(ChosenColours().hint);
     painter.drawText(viewport()->rect().adjusted(margin, margin, -margin, -margin), kHintFlags,
@@ -130,13 +169,21 @@ void DrawListView::paintEvent(QPaintEvent* event) {
 void OutOfPlaceMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                    const QModelIndex& index) const {
     const bool out_of_place = index.data(RowListModel::kOutOfPlaceRole).toBool();
-    // A selected row keeps the system's selected colours, the mark included.
+    QStyleOptionViewItem row = option;
+    // Without the focus the selection takes the quieter button colours, as the system's own
+    // lists do, so the eye sees where the focus is.
+    if (!list_->hasFocus()) {
+        row.palette.setColor(QPalette::Highlight, option.palette.color(QPalette::Button));
+        row.palette.setColor(QPalette::HighlightedText, option.palette.color(QPalette::ButtonText));
+    }
+    // A selected row keeps the selected colours, the mark included.
     const bool selected = option.state.testFlag(QStyle::State_Selected);
-    const QColor colour = selected       ? option.palette.color(QPalette::HighlightedText)
+    const QColor colour = selected       ? row.palette.color(QPalette::HighlightedText)
                           : out_of_place ? list_->ChosenColours().mark
                                          : option.palette.color(QPalette::Text);
-    QStyleOptionViewItem row = option;
     row.palette.setColor(QPalette::Text, colour);
+    // Where the mark's colour is too close to the text's, a cue that is no colour.
+    if (out_of_place && list_->ChosenColours().underline_marks) row.font.setUnderline(true);
     // The frame below is the one focus cue, whatever the style draws.
     row.state.setFlag(QStyle::State_HasFocus, false);
     QStyledItemDelegate::paint(painter, row, index);

@@ -27,17 +27,24 @@ class DrawListView : public QListView {
     void SetHint(const QString& hint);
     const QString& hint() const { return hint_; }
 
-    // The mark and hint colours for the list's colours as the theme gives them now.
+    // The mark and hint colours for the list's colours as the theme gives them now, and
+    // whether marked rows are underlined too.
     struct Colours {
         QColor mark;
         QColor hint;
+        bool underline_marks = false;
     };
+    // Makes `index` the current row where the list has the focus; elsewhere selects it and
+    // keeps it to make current when the focus comes, so that a screen reader hears one
+    // focused object only: the button or the row.
+    void MakeCurrent(const QModelIndex& index);
     const Colours& ChosenColours() const;
 
   protected:
     bool event(QEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
@@ -48,6 +55,8 @@ class DrawListView : public QListView {
     QString hint_;
     int row_height_ = drawchk::design::kRowPixelsAt96Dpi;
     int band_height_ = 0;  // 0: no band
+    // The row to make current when the focus comes back.
+    QPersistentModelIndex kept_current_;
     // The colours last chosen, and the list's colours they were chosen for.
     mutable Colours colours_;
     mutable QColor colours_base_;

@@ -54,6 +54,8 @@ QPushButton* MakeButton(const QString& name, std::string_view caption, design::C
     // captions keep their contrast; a dark theme's face would swallow them.
     QPalette palette(ToQColor(design::kBackground));
     palette.setColor(QPalette::ButtonText, ToQColor(colour));
+    // The focus cue is drawn for that face too, not in the theme's colour for its own.
+    palette.setColor(QPalette::Highlight, ToQColor(design::kFocusColour));
     button->setPalette(palette);
     // Enter clicks a focused button, as Space does.
     button->setAutoDefault(true);
@@ -186,15 +188,15 @@ void Form1::Check(bool automatic) {
     // The view would lay out its new rows later; the scroll range must be right now.
     List1->doItemsLayout();
     if (kept_row >= 0 && kept_row < rows) {
-        List1->setCurrentIndex(model_->index(kept_row, 0));
-        List1->scrollTo(List1->currentIndex());
+        List1->MakeCurrent(model_->index(kept_row, 0));
+        List1->scrollTo(model_->index(kept_row, 0));
         return;
     }
     List1->scrollTo(model_->index(check_.first_visible_row(check_.check), 0),
                     QAbstractItemView::PositionAtTop);
     // The newest row is the current one, so the keyboard starts where the answer is. Under a
     // band fewer rows show, and making it current scrolls it into view.
-    List1->setCurrentIndex(model_->index(rows - 1, 0));
+    List1->MakeCurrent(model_->index(rows - 1, 0));
 }
 
 void Form1::Command3D3_Click() { QCoreApplication::exit(0); }

@@ -20,17 +20,21 @@ QVariant RowListModel::data(const QModelIndex& index, int role) const {
     const bool out_of_place = rows_.row_out_of_place(rows_.check, index.row()) != 0;
     switch (role) {
         case Qt::DisplayRole:
-            break;
+            return RowText(index.row());
         case kOutOfPlaceRole:
             return out_of_place;
-        case Qt::AccessibleDescriptionRole:
-            if (!out_of_place) return {};
-            return ToQString(drawchk::design::kOutOfPlaceWord);
+        case Qt::AccessibleTextRole:
+            // A screen reader hears whether the date can be right with the row itself.
+            if (!out_of_place) return RowText(index.row());
+            return RowText(index.row()) + ", " + ToQString(drawchk::design::kOutOfPlaceWord);
         default:
             return {};
     }
+}
+
+QString RowListModel::RowText(int row) const {
     int length = 0;
-    const char* bytes = rows_.row_text(rows_.check, index.row(), &length);
+    const char* bytes = rows_.row_text(rows_.check, row, &length);
     const std::string_view text(bytes, static_cast<std::size_t>(length));
     const QByteArrayView view(text.data(), static_cast<qsizetype>(text.size()));
     const bool ascii = std::all_of(text.begin(), text.end(),

@@ -7,8 +7,8 @@
 #include "window_module.h"
 
 // Shows the program's rows in a view without copying them: one row of text per row. A row
-// whose date cannot be right says so to a screen reader in its description, and answers true
-// for kOutOfPlaceRole, which the view paints as a mark.
+// whose date cannot be right says so to a screen reader after its text, and answers true for
+// kOutOfPlaceRole, which the view paints as a mark.
 class RowListModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -30,6 +30,9 @@ class RowListModel : public QAbstractListModel {
     }
 
   private:
+    // The row's text, decoded from the draw file's code page.
+    QString RowText(int row) const;
+
     const DrawchkCheckServices& rows_;
     mutable QStringDecoder decoder_;
 };

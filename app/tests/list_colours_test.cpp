@@ -17,14 +17,16 @@ TEST(ListColours, MarksAndHintsReadOnEveryList) {
         Colour background;
         Colour text;
         bool light;
+        bool underline;  // no red reads on the list and stands apart from the text
     };
     const Case cases[] = {
-        {"white", {255, 255, 255}, {0, 0, 0}, true},
-        {"light grey", {224, 224, 224}, {0, 0, 0}, true},
-        {"dark grey", {36, 36, 36}, {255, 255, 255}, false},
-        {"black", {0, 0, 0}, {255, 255, 255}, false},
-        {"dark blue", {0, 0, 128}, {255, 255, 0}, false},
-        {"mid grey", {128, 128, 128}, {0, 0, 0}, true},
+        {"white", {255, 255, 255}, {0, 0, 0}, true, false},
+        {"light grey", {224, 224, 224}, {0, 0, 0}, true, false},
+        {"dark grey", {36, 36, 36}, {255, 255, 255}, false, false},
+        {"black", {0, 0, 0}, {255, 255, 255}, false, false},
+        {"dark blue", {0, 0, 128}, {255, 255, 0}, false, false},
+        {"mid grey", {128, 128, 128}, {0, 0, 0}, true, true},
+        {"mid grey, white text", {128, 128, 128}, {255, 255, 255}, true, false},
     };
     for (const Case& c : cases) {
         const ListColours colours = ChooseListColours(c.background, c.text);
@@ -32,6 +34,10 @@ TEST(ListColours, MarksAndHintsReadOnEveryList) {
         EXPECT_GE(ContrastRatio(colours.hint, c.background), 4.5) << c.name;
         EXPECT_NE(colours.mark, c.text) << c.name;
         EXPECT_NE(colours.hint, c.text) << c.name;
+        EXPECT_EQ(colours.underline_marks, c.underline) << c.name;
+        if (!c.underline) {
+            EXPECT_GE(ContrastRatio(colours.mark, c.text), 3.0) << c.name;
+        }
         // A mid-grey list leaves no red that reads: the mark is near black there.
         if (c.background.red != 128) {
             EXPECT_TRUE(IsRed(colours.mark)) << c.name;

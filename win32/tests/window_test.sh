@@ -157,7 +157,7 @@ expect_list "name=Húzások
 count=5112 current=5111 top=5097
 10110   2025-08-26  K
 10112   2025-08-27  Sze, rossz dátum" 5109 5110
-expect_pixels AA0000 25 "the mark colour"
+expect_pixels C80000 25 "the mark colour"
 if [ -n "$screenshots" ]; then
     import -window "$window" "$screenshots/screenshot-windows-marked.png"
 fi
@@ -172,12 +172,18 @@ expect_result ""
 expect_list "name=Húzások: Nincs keno.old a program mappájában.
 count=0 current=-1 top=0"
 expect_pixels 646464 20 "the hint colour"
+# Focused, the empty list frames itself in the text's colour, around the hint, not through it.
+hint_pixels=$(pixels 646464)
+black_pixels=$(pixels 000000)
+xdotool key --window "$window" Tab
+expect_pixels 000000 $((black_pixels + 400)) "the empty list's focus frame"
+[ "$(pixels 646464)" -eq "$hint_pixels" ] || fail "the focus frame crosses the hint"
 end_window
 
 # The system's colours turn dark, as a dark high-contrast theme makes them (Wine hands them to
 # programs that start after the change): the list turns black, and the mark turns light red
-# (#FF6666, 7.3:1 on black) and the hint grey (#808080, 5.3:1), the colours chosen for a black
-# list.
+# (#FF5C5C, 6.9:1 on black and 3:1 from the white rows) and the hint grey (#808080, 5.3:1),
+# the colours chosen for a black list.
 "$wine" "$make_sample" "Z:$folder/keno.old"
 sed -i '10111d' "$folder/keno.old"
 saved_colours=$("$wine" "$colours_exe" | tr -d '\r')
@@ -185,7 +191,7 @@ saved_colours=$("$wine" "$colours_exe" | tr -d '\r')
 start_window
 xdotool key --window "$window" space
 expect_pixels 000000 20000 "a black list"
-expect_pixels FF6666 25 "the light mark colour"
+expect_pixels FF5C5C 25 "the light mark colour"
 if [ -n "$screenshots" ]; then
     import -window "$window" "$screenshots/screenshot-windows-dark.png"
 fi
