@@ -167,7 +167,7 @@ void Form1::CheckAtMidnight() {
     const QDateTime now = QDateTime::currentDateTime();
     // A second past midnight, so the new day has begun on every clock that reads it.
     const qint64 wait = now.msecsTo(now.date().addDays(1).startOfDay().addSecs(1));
-    midnight_->start(static_cast<int>(std::clamp<qint64>(wait, 1000, 25 * 3600 * 1000)));
+    midnight_->start(static_cast<int>(std::clamp<qint64>(wait, 1000, qint64{25} * 3600 * 1000)));
 }
 
 void Form1::Command3D2_Click() { Check(false); }
