@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,10 @@ struct RunOptions {
     // POSIX: added to ours, less any display, which a test gives where it wants one.
     std::vector<std::string> environment;
     std::chrono::milliseconds deadline = std::chrono::seconds(30);
+    // POSIX: asked while the program runs; once it answers true, the program is ended, as
+    // at the deadline. A test that waits for something the program shows ends it so, however
+    // long a loaded machine takes to show it.
+    std::function<bool()> seen;
     // Empty: the root folder on POSIX, ours on Windows.
     std::filesystem::path working_folder;
     // POSIX: a file-size limit in bytes, and a user (and group) to run as when we are root.

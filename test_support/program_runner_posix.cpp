@@ -75,7 +75,7 @@ ProgramRun RunProgram(const std::filesystem::path& program, const RunOptions& op
             poll(nullptr, 0, 20);
         }
         if (wait4(pid, &status, WNOHANG, &usage) == pid) break;
-        if (std::chrono::steady_clock::now() > stop_at) {
+        if (std::chrono::steady_clock::now() > stop_at || (options.seen && options.seen())) {
             kill(pid, SIGKILL);
             wait4(pid, &status, 0, &usage);
             break;

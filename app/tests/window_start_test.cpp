@@ -24,7 +24,9 @@ using testing::ProgramCopy;
 using testing::RunProgram;
 using testing::WriteFile;
 
-constexpr auto kWindowWaits = std::chrono::seconds(3);
+// Far longer than a window takes to show, even on a loaded machine; a test that waits for it
+// ends the program as soon as it shows.
+constexpr auto kWindowWaits = std::chrono::seconds(30);
 const std::string kNoModuleLine =
     "drawchk: az ablak nem nyitható meg: ennek a programnak a " DRAWCHK_WINDOW_MODULE
     " fájlja nincs itt: ";
@@ -66,7 +68,7 @@ class VirtualDisplay {
     std::future<bool> WindowShows() const {
         return std::async(std::launch::async, [display = name_] {
             const std::string search =
-                "DISPLAY=" + display + " timeout 10 xdotool search --sync --name '^Drawchk\\.$'";
+                "DISPLAY=" + display + " timeout 30 xdotool search --sync --name '^Drawchk\\.$'";
             FILE* found = popen(search.c_str(), "r");
             if (found == nullptr) return false;
             char line[64] = {};
@@ -89,9 +91,14 @@ TEST_P(OtherCommandLines, OpenTheWindowAndWait) {
     WriteFile(folder / "keno.old", SampleDraws(1, 5010));
     const VirtualDisplay display;
     std::future<bool> shown = display.WindowShows();
-    const auto run = RunProgram(folder.program(), {.args = GetParam(),
-                                                   .environment = {"DISPLAY=" + display.name()},
-                                                   .deadline = kWindowWaits});
+    const auto run =
+        RunProgram(folder.program(), {.args = GetParam(),
+                                      .environment = {"DISPLAY=" + display.name()},
+                                      .deadline = kWindowWaits,
+                                      .seen = [&] {
+                                          return shown.wait_for(std::chrono::seconds(0)) ==
+                                                 std::future_status::ready;
+                                      }});
     EXPECT_TRUE(shown.get()) << "no window titled Drawchk.: " << run.output;
     EXPECT_FALSE(run.exited) << "ended with status " << run.status << ": " << run.output;
     EXPECT_FALSE(std::filesystem::exists(folder / "Drawchk.txt"));
