@@ -1,8 +1,8 @@
 #include "window_check.h"
 
-#include "list_colours.h"
 #include "run_check.h"
 #include "start_up.h"
+#include "window_design.h"
 
 namespace drawchk {
 namespace {
@@ -16,9 +16,6 @@ std::string Utf8(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
     return {text.begin(), text.end()};
 }
-
-design::Colour FromC(DrawchkColour colour) { return {colour.red, colour.green, colour.blue}; }
-DrawchkColour ToC(design::Colour colour) { return {colour.red, colour.green, colour.blue}; }
 
 }  // namespace
 
@@ -68,15 +65,6 @@ WindowCheck::WindowCheck(std::optional<std::filesystem::path> program_folder,
     };
     services_.first_visible_row = [](void* check) { return Of(check).rows_.FirstVisible(); };
     services_.hint = [](void* check) { return Of(check).hint_.c_str(); };
-    services_.choose_list_colours = [](DrawchkColour background, DrawchkColour text,
-                                       DrawchkColour* mark, DrawchkColour* hint,
-                                       int* underline_marks) {
-        const design::ListColours colours =
-            design::ChooseListColours(FromC(background), FromC(text));
-        *mark = ToC(colours.mark);
-        *hint = ToC(colours.hint);
-        *underline_marks = colours.underline_marks ? 1 : 0;
-    };
 }
 
 }  // namespace drawchk

@@ -6,12 +6,6 @@
 
 #define DRAWCHK_WINDOW_INTERFACE_VERSION 2
 
-struct DrawchkColour {
-    unsigned char red;
-    unsigned char green;
-    unsigned char blue;
-};
-
 struct DrawchkCheckServices {
     // The program's own, handed back to every call.
     void* check;
@@ -37,11 +31,6 @@ struct DrawchkCheckServices {
     // What the list says besides its rows, UTF-8: why it is empty, or that its rows stop
     // short of the draw file's end; empty for none.
     const char* (*hint)(void* check);
-    // The colours of marks and of the hint on a list of these colours, and whether marked
-    // rows are underlined too, where no mark colour stands apart from the text.
-    void (*choose_list_colours)(struct DrawchkColour background, struct DrawchkColour text,
-                                struct DrawchkColour* mark, struct DrawchkColour* hint,
-                                int* underline_marks);
 };
 
 #ifdef __cplusplus

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "list_colours.h"
 #include "qt_design.h"
 #include "row_list_model.h"
 
@@ -11,19 +12,11 @@ namespace {
 
 namespace design = drawchk::design;
 
-DrawchkColour ToC(const QColor& colour) {
-    return {static_cast<unsigned char>(colour.red()), static_cast<unsigned char>(colour.green()),
-            static_cast<unsigned char>(colour.blue())};
-}
-
-QColor FromC(DrawchkColour colour) { return {colour.red, colour.green, colour.blue}; }
-
 constexpr int kHintFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
 
 }  // namespace
 
-DrawListView::DrawListView(const DrawchkCheckServices& services, QWidget* parent)
-    : QListView(parent), services_(services) {
+DrawListView::DrawListView(QWidget* parent) : QListView(parent) {
     setUniformItemSizes(true);
     setWordWrap(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -85,11 +78,9 @@ const DrawListView::Colours& DrawListView::ChosenColours() const {
     const QColor base = palette().color(QPalette::Base);
     const QColor text = palette().color(QPalette::Text);
     if (!colours_base_.isValid() || base != colours_base_ || text != colours_text_) {
-        DrawchkColour mark{};
-        DrawchkColour hint{};
-        int underline_marks = 0;
-        services_.choose_list_colours(ToC(base), ToC(text), &mark, &hint, &underline_marks);
-        colours_ = {FromC(mark), FromC(hint), underline_marks != 0};
+        const design::ListColours chosen =
+            design::ChooseListColours(FromQColor(base), FromQColor(text));
+        colours_ = {ToQColor(chosen.mark), ToQColor(chosen.hint), chosen.underline_marks};
         colours_base_ = base;
         colours_text_ = text;
     }

@@ -5,7 +5,6 @@
 #include <QStyledItemDelegate>
 
 #include "window_design.h"
-#include "window_module.h"
 
 // The list of dated draws: a list view of rows of one height, which lays out a full list of
 // 32767 rows as fast as a short one. Besides its rows it can say something: in an empty list
@@ -17,8 +16,7 @@ class DrawListView : public QListView {
     Q_OBJECT
 
   public:
-    // `services` chooses the colours, and must outlive the view.
-    explicit DrawListView(const DrawchkCheckServices& services, QWidget* parent = nullptr);
+    explicit DrawListView(QWidget* parent = nullptr);
 
     // The rows' height; the list shows fifteen of them.
     void SetRowHeight(int row_height);
@@ -51,7 +49,6 @@ class DrawListView : public QListView {
     // Where the hint's words go in a band `width` wide at the top of the list.
     QRect BandTextPlace(int width) const;
 
-    const DrawchkCheckServices& services_;
     QString hint_;
     int row_height_ = drawchk::design::kRowPixelsAt96Dpi;
     int band_height_ = 0;  // 0: no band

@@ -78,7 +78,7 @@ Form1::Form1(const DrawchkCheckServices& check, QWidget* parent) : QWidget(paren
 
     const int row_height = QFontMetrics(font()).height();
     model_ = new RowListModel(check_, this);
-    List1 = new DrawListView(check_, this);
+    List1 = new DrawListView(this);
     List1->setObjectName("List1");
     List1->setModel(model_);
     List1->SetRowHeight(row_height);
@@ -118,7 +118,7 @@ void Form1::Form_Load() {
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     Command3D2->setFocus();
-    const QString folder = QString::fromUtf8(check_.program_folder(check_.check));
+    const QString folder = check_.ProgramFolder();
     if (folder.isEmpty()) {
         Command3D2_Click();
     } else {
@@ -142,7 +142,7 @@ void Form1::Watch(const QString& folder) {
     connect(settle_, &QTimer::timeout, this, &Form1::CheckIfFilesChanged);
     WatchFiles();
     // The files as they are now are the ones the list was opened over.
-    check_.files_changed(check_.check);
+    check_.FilesChanged();
     midnight_ = new QTimer(this);
     midnight_->setSingleShot(true);
     connect(midnight_, &QTimer::timeout, this, [this] { Check(true); });
@@ -150,8 +150,7 @@ void Form1::Watch(const QString& folder) {
 
 void Form1::WatchFiles() {
     QStringList files;
-    for (int index = 0; const char* file = check_.checked_file(check_.check, index); ++index) {
-        const QString path = QString::fromUtf8(file);
+    for (const QString& path : check_.CheckedFiles()) {
         if (QFileInfo::exists(path)) files << path;
     }
     // Paths watched already are passed over.
@@ -159,7 +158,7 @@ void Form1::WatchFiles() {
 }
 
 void Form1::CheckIfFilesChanged() {
-    if (check_.files_changed(check_.check) != 0) Check(true);
+    if (check_.FilesChanged()) Check(true);
 }
 
 void Form1::CheckAtMidnight() {
@@ -180,8 +179,8 @@ void Form1::Check(bool automatic) {
                              ? current.row()
                              : -1;
     // A failure shows as an empty list with a hint saying why, or as rows that are marked.
-    model_->Refill([this] { check_.run_check(check_.check); });
-    List1->SetHint(QString::fromUtf8(check_.hint(check_.check)));
+    model_->Refill([this] { check_.Run(); });
+    List1->SetHint(check_.Hint());
     CheckAtMidnight();
     const int rows = model_->rowCount();
     if (rows == 0) return;
@@ -192,8 +191,7 @@ void Form1::Check(bool automatic) {
         List1->scrollTo(model_->index(kept_row, 0));
         return;
     }
-    List1->scrollTo(model_->index(check_.first_visible_row(check_.check), 0),
-                    QAbstractItemView::PositionAtTop);
+    List1->scrollTo(model_->index(check_.FirstVisibleRow(), 0), QAbstractItemView::PositionAtTop);
     // The newest row is the current one, so the keyboard starts where the answer is. Under a
     // band fewer rows show, and making it current scrolls it into view.
     List1->MakeCurrent(model_->index(rows - 1, 0));

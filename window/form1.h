@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "check_table.h"
 #include "window_module.h"
 
 class DrawListView;
@@ -42,7 +43,7 @@ class Form1 : public QWidget {
     // Checks again just after the coming midnight, when the newest row is a day older.
     void CheckAtMidnight();
 
-    const DrawchkCheckServices& check_;
+    const CheckTable check_;
     RowListModel* model_ = nullptr;
     DrawListView* List1 = nullptr;
     QPushButton* Command3D2 = nullptr;

@@ -2,12 +2,18 @@
 
 #include <QColor>
 #include <QString>
+#include <cstdint>
 
 #include "window_design.h"
 
 // The window's design in Qt's own types.
 inline QColor ToQColor(drawchk::design::Colour colour) {
     return {colour.red, colour.green, colour.blue};
+}
+
+inline drawchk::design::Colour FromQColor(const QColor& colour) {
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
 }
 
 inline QString ToQString(std::string_view utf8) {

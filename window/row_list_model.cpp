@@ -6,18 +6,18 @@
 
 #include "qt_design.h"
 
-RowListModel::RowListModel(const DrawchkCheckServices& rows, QObject* parent)
+RowListModel::RowListModel(const CheckTable& check, QObject* parent)
     : QAbstractListModel(parent),
-      rows_(rows),
+      check_(check),
       decoder_(("windows-" + std::to_string(drawchk::design::kRowCodePage)).c_str()) {}
 
 int RowListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : rows_.row_count(rows_.check);
+    return parent.isValid() ? 0 : check_.RowCount();
 }
 
 QVariant RowListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    const bool out_of_place = rows_.row_out_of_place(rows_.check, index.row()) != 0;
+    const bool out_of_place = check_.RowOutOfPlace(index.row());
     switch (role) {
         case Qt::DisplayRole:
             return RowText(index.row());
@@ -33,9 +33,7 @@ QVariant RowListModel::data(const QModelIndex& index, int role) const {
 }
 
 QString RowListModel::RowText(int row) const {
-    int length = 0;
-    const char* bytes = rows_.row_text(rows_.check, row, &length);
-    const std::string_view text(bytes, static_cast<std::size_t>(length));
+    const std::string_view text = check_.RowText(row);
     const QByteArrayView view(text.data(), static_cast<qsizetype>(text.size()));
     const bool ascii = std::all_of(text.begin(), text.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });

@@ -4,7 +4,7 @@
 #include <QStringDecoder>
 #include <utility>
 
-#include "window_module.h"
+#include "check_table.h"
 
 // Shows the program's rows in a view without copying them: one row of text per row. A row
 // whose date cannot be right says so to a screen reader after its text, and answers true for
@@ -15,8 +15,8 @@ class RowListModel : public QAbstractListModel {
   public:
     static constexpr int kOutOfPlaceRole = Qt::UserRole;
 
-    // `rows` must outlive the model.
-    explicit RowListModel(const DrawchkCheckServices& rows, QObject* parent = nullptr);
+    // `check` must outlive the model.
+    explicit RowListModel(const CheckTable& check, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -33,6 +33,6 @@ class RowListModel : public QAbstractListModel {
     // The row's text, decoded from the draw file's code page.
     QString RowText(int row) const;
 
-    const DrawchkCheckServices& rows_;
+    const CheckTable& check_;
     mutable QStringDecoder decoder_;
 };

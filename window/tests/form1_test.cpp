@@ -19,6 +19,7 @@
 
 #include "draw_list_view.h"
 #include "list_colours.h"
+#include "qt_design.h"
 #include "sample_draws.h"
 #include "temp_folder.h"
 #include "window_check.h"
@@ -51,10 +52,6 @@ class Form1Test : public QObject {
             for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == colour;
         }
         return count;
-    }
-    static drawchk::design::Colour ToColour(const QColor& colour) {
-        return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
-                static_cast<std::uint8_t>(colour.blue())};
     }
     static int TopRow(QListView* list) { return list->indexAt(QPoint(2, 2)).row(); }
     static int BottomRow(QListView* list) {
@@ -322,9 +319,9 @@ class Form1Test : public QObject {
         auto form = Open(drawchk::SampleDraws(1, 5009) + drawchk::SampleDraws(5011, 5020));
         QListView* list = List(*form);
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
-        const auto reads = [base = ToColour(list->palette().color(QPalette::Base))](
+        const auto reads = [base = FromQColor(list->palette().color(QPalette::Base))](
                                const QColor& colour, double least) {
-            return ContrastRatio(ToColour(colour), base) >= least;
+            return ContrastRatio(FromQColor(colour), base) >= least;
         };
         // The square of row 12, marked and not selected.
         const QRect row = list->visualRect(list->model()->index(12, 0));
@@ -335,8 +332,8 @@ class Form1Test : public QObject {
             QPushButton* button = Button(*form, name);
             const QImage face = button->grab().toImage();
             const QColor beside_caption = face.pixelColor(face.width() / 8, face.height() / 2);
-            QVERIFY(ContrastRatio(ToColour(button->palette().color(QPalette::ButtonText)),
-                                  ToColour(beside_caption)) >= 3.0);
+            QVERIFY(ContrastRatio(FromQColor(button->palette().color(QPalette::ButtonText)),
+                                  FromQColor(beside_caption)) >= 3.0);
         }
         std::filesystem::remove(folder_ / "keno.old");
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
@@ -434,13 +431,6 @@ class Form1Test : public QObject {
         auto form = Open(drawchk::SampleDraws(1, 5003));
         QTest::keyClick(Button(*form, "Command3D2"), Qt::Key(key));
         QCOMPARE(List(*form)->model()->rowCount(), 3);
-    }
-
-    void testWindowsTextIsShownDecoded() {
-        auto form = Open(drawchk::SampleDraws(1, 5000) + "\xF5\xE9\xE1\xFB 1 2\r\n");
-        QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
-        QCOMPARE(List(*form)->model()->index(0, 0).data().toString(),
-                 QString("őéáű   2011-08-25  Cs"));
     }
 
     void testEndButtonEndsTheProgramWithStatusZero() {

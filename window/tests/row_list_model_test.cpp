@@ -16,16 +16,16 @@ class RowListModelTest : public QObject {
         drawchk::testing::WriteFile(
             folder / "keno.old", drawchk::testing::NumberedLines(5001) + "\xF5\xE9\xE1\xFB 1\r\n");
         const drawchk::WindowCheck check(folder.path());
-        const DrawchkCheckServices& rows = check.Services();
-        RowListModel model(rows);
+        const CheckTable table(check.Services());
+        RowListModel model(table);
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
-        model.Refill([&] { rows.run_check(rows.check); });
+        model.Refill([&] { table.Run(); });
         QCOMPARE(model.rowCount(), 2);
         QCOMPARE(model.index(1, 0).data().toString(), QString("őéáű   2011-08-26  P"));
         QVERIFY(!model.index(1, 0).data(Qt::DecorationRole).isValid());
         std::filesystem::remove(folder / "keno.old");
-        model.Refill([&] { rows.run_check(rows.check); });
+        model.Refill([&] { table.Run(); });
         QCOMPARE(model.rowCount(), 0);
     }
 };

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <string_view>
+
+#include "window_module.h"
+
+// The check the program hands the window, its C table behind a few C++ calls.
+class CheckTable {
+  public:
+    // `services` must outlive the table.
+    explicit CheckTable(const DrawchkCheckServices& services) : services_(services) {}
+
+    // Empty where the program does not know its folder.
+    QString ProgramFolder() const { return QString::fromUtf8(Call(services_.program_folder)); }
+    // Runs a check into the rows and rewrites the result file.
+    void Run() const { services_.run_check(services_.check); }
+    // keno.old and the rest-day lists there now, which the window watches.
+    QStringList CheckedFiles() const;
+    // Whether one of them changed since the last check began.
+    bool FilesChanged() const { return Call(services_.files_changed) != 0; }
+
+    int RowCount() const { return Call(services_.row_count); }
+    // The draw file's bytes, Windows-1250.
+    std::string_view RowText(int row) const;
+    bool RowOutOfPlace(int row) const {
+        return services_.row_out_of_place(services_.check, row) != 0;
+    }
+    int FirstVisibleRow() const { return Call(services_.first_visible_row); }
+    // What the list says besides its rows; empty for none.
+    QString Hint() const { return QString::fromUtf8(Call(services_.hint)); }
+
+  private:
+    template <typename Result>
+    Result Call(Result (*function)(void*)) const {
+        return function(services_.check);
+    }
+
+    const DrawchkCheckServices& services_;
+};
