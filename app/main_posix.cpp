@@ -1,28 +1,24 @@
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "batch.h"
 #include "command_line.h"
-#include "messages.h"
 #include "program_folder.h"
 #include "screen.h"
-#include "start_up.h"
 #include "today.h"
-#include "window_check.h"
+#include "window_loader.h"
 
 int main(int argc, char** argv) {
     // A file-size limit must fail the result file's write, not kill the program mid-way.
     std::signal(SIGXFSZ, SIG_IGN);
     const auto program_folder = drawchk::ProgramFolder();
-    // Batch mode is decided before anything of the window is loaded, so it needs no display.
-    if (drawchk::IsBatchMode(drawchk::ArgumentText(argc, argv))) {
-        return drawchk::RunBatch(program_folder, drawchk::Today());
-    }
-    // A mistyped batch word in a scheduled job must not wait for a user, or abort in Qt.
-    if (!drawchk::WindowCanBeSeen()) {
-        drawchk::SayOnStderr(drawchk::kNoScreenLine);
-        return drawchk::kNoScreen;
+    // Decided before anything of the window is loaded, so batch mode needs no display, and a
+    // window no one can see does not abort in Qt.
+    if (const auto status =
+            drawchk::RunWithoutWindow(drawchk::IsBatchMode(drawchk::ArgumentText(argc, argv)),
+                                      program_folder, drawchk::Today)) {
+        return *status;
     }
     // Qt reads its platform from the environment when the window module starts it.
     const std::string platform(drawchk::WindowPlatform());

@@ -40,7 +40,4 @@ class WindowCheck {
     DrawchkCheckServices services_{};
 };
 
-// Where the program's window is to open; returns the program's exit status.
-int RunWindow(const std::optional<std::filesystem::path>& program_folder, int argc, char** argv);
-
 }  // namespace drawchk

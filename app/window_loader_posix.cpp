@@ -1,10 +1,12 @@
 #include <dlfcn.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "messages.h"
 #include "window_check.h"
+#include "window_loader.h"
 
 namespace drawchk {
 namespace {
@@ -17,25 +19,26 @@ int CannotOpenWindow(const std::string& why) {
     return 1;
 }
 
+// The folder the module lies in: beside the program, as built, installed and downloaded.
+// Where the program folder is not known, the path the program was started by names it, if it
+// has a folder in it, and the window opens to say the folder is not known; a bare name would
+// have the loader search the system for a module.
+std::optional<std::filesystem::path> ModuleFolder(
+    const std::optional<std::filesystem::path>& program_folder, const char* started_as) {
+    if (program_folder) return program_folder;
+    if (std::string_view(started_as).find('/') == std::string_view::npos) return std::nullopt;
+    return std::filesystem::path(started_as).parent_path();
+}
+
 }  // namespace
 
 int RunWindow(const std::optional<std::filesystem::path>& program_folder, int argc, char** argv) {
-    // The module lies beside the program, as built, installed and downloaded. Where the
-    // program folder is not known, the path the program was started by names it, if it has a
-    // folder in it, and the window opens to say the folder is not known; a bare name would
-    // have the loader search the system for a module.
-    std::filesystem::path folder;
-    if (program_folder) {
-        folder = *program_folder;
-    } else if (std::string_view(argv[0]).find('/') != std::string_view::npos) {
-        folder = std::filesystem::path(argv[0]).parent_path();
-    } else {
-        return CannotOpenWindow(ListHint(ListHint::kUnknownFolder).Text());
-    }
-    const std::filesystem::path module = folder / DRAWCHK_WINDOW_MODULE;
+    const auto folder = ModuleFolder(program_folder, argv[0]);
+    if (!folder) return CannotOpenWindow(ListHint(ListHint::kUnknownFolder).Text());
+    const std::filesystem::path module = *folder / DRAWCHK_WINDOW_MODULE;
     std::error_code error;
     if (!std::filesystem::exists(module, error)) {
-        return CannotOpenWindow(NoWindowModuleIn(DRAWCHK_WINDOW_MODULE, folder.string()));
+        return CannotOpenWindow(NoWindowModuleIn(DRAWCHK_WINDOW_MODULE, folder->string()));
     }
     // The module stays loaded until the program ends; Qt does not expect to be unloaded.
     void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -44,7 +47,7 @@ int RunWindow(const std::optional<std::filesystem::path>& program_folder, int ar
     auto version =
         reinterpret_cast<InterfaceVersionFunction>(dlsym(handle, "DrawchkWindowInterfaceVersion"));
     if (version == nullptr || version() != DRAWCHK_WINDOW_INTERFACE_VERSION) {
-        return CannotOpenWindow(NoWindowModuleIn(DRAWCHK_WINDOW_MODULE, folder.string()));
+        return CannotOpenWindow(NoWindowModuleIn(DRAWCHK_WINDOW_MODULE, folder->string()));
     }
     auto run = reinterpret_cast<RunWindowFunction>(dlsym(handle, "DrawchkRunWindow"));
     if (run == nullptr) return CannotOpenWindow(NoWindowInModule(module.string()));

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "screen.h"
-#include "start_up.h"
+#include "batch.h"
 
 namespace drawchk {
 namespace {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "start_up.h"
+#include "list_check.h"
 #include "temp_folder.h"
 
 namespace drawchk {
@@ -50,7 +50,7 @@ TEST(WindowCheck, GivesEachEmptyListItsOwnHint) {
         RowList rows;
         rows.Append("left from before");
         const ListHint hint =
-            RunWindowCheck(folder.path(), rows, kHungarianDayLabels, {2011y / 8 / 27});
+            CheckIntoList(folder.path(), rows, kHungarianDayLabels, {2011y / 8 / 27});
         EXPECT_EQ(hint.kind, c.hint) << c.name;
         EXPECT_EQ(rows.Count(), c.rows) << c.name;
         EXPECT_EQ(hint.Text().empty(), c.hint == ListHint::kNone) << c.name;
@@ -61,7 +61,7 @@ TEST(WindowCheck, GivesEachEmptyListItsOwnHint) {
     }
     RowList rows;
     rows.Append("left from before");
-    EXPECT_EQ(RunWindowCheck(std::nullopt, rows, kHungarianDayLabels, {2011y / 8 / 27}).kind,
+    EXPECT_EQ(CheckIntoList(std::nullopt, rows, kHungarianDayLabels, {2011y / 8 / 27}).kind,
               ListHint::kUnknownFolder);
     EXPECT_EQ(rows.Count(), 0);
 }

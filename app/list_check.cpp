@@ -1,12 +1,6 @@
-#include "start_up.h"
+#include "list_check.h"
 
 namespace drawchk {
-
-int BatchExitStatus(const CheckOutcome& outcome) {
-    if (!outcome.result_written) return kBatchResultNotWritten;
-    if (outcome.draw_file != DrawFile::kRead) return kBatchNoDrawFile;
-    return kBatchDone;
-}
 
 std::optional<int> NewestDrawAge(const CheckOutcome& outcome, const RowList& rows,
                                  std::chrono::year_month_day today) {
@@ -47,41 +41,13 @@ ListHint HintForList(const CheckOutcome& outcome, const RowList& rows,
     return {ListHint::kNoDrawAfterHistory};
 }
 
-ListHint RunWindowCheck(const std::optional<std::filesystem::path>& program_folder, RowList& rows,
-                        const WeekdayLabels& labels, std::chrono::year_month_day today) {
+ListHint CheckIntoList(const std::optional<std::filesystem::path>& program_folder, RowList& rows,
+                       const WeekdayLabels& labels, std::chrono::year_month_day today) {
     if (!program_folder) {
         rows.Clear();
         return {ListHint::kUnknownFolder};
     }
     return HintForList(RunCheck(*program_folder, rows, labels), rows, today);
-}
-
-int RunBatch(const std::optional<std::filesystem::path>& program_folder,
-             std::chrono::year_month_day today) {
-    // A scheduled job never sees the window; cron mails what it prints, so it prints a line
-    // whenever the run is not a complete, current answer, and only then.
-    if (!program_folder) {
-        SayOnStderr(HintLine({ListHint::kUnknownFolder}));
-        return kBatchResultNotWritten;
-    }
-    RowList rows;
-    const CheckOutcome outcome = RunCheck(*program_folder, rows, kHungarianDayLabels);
-    const ListHint hint = HintForList(outcome, rows, today);
-    const std::optional<int> age = NewestDrawAge(outcome, rows, today);
-    if (age && (*age >= 2 || *age < 0)) {
-        // Rows in place: the newest row holds the draw of its place.
-        SayOnStderr(NewestDrawLine(kHistoryItems + rows.Count(), *rows.NewestDate(), *age));
-    } else if (hint.kind != ListHint::kNone) {
-        SayOnStderr(HintLine(hint));
-    }
-    if (rows.FirstBreak()) {
-        SayOnStderr(BreakLine(*rows.FirstBreak(), rows.FirstBreak()->row == rows.Count() - 1));
-    }
-    if (!outcome.result_written) {
-        const std::u8string path = (*program_folder / kResultFileName).u8string();
-        SayOnStderr(ResultNotWrittenLine(std::string(path.begin(), path.end())));
-    }
-    return BatchExitStatus(outcome);
 }
 
 }  // namespace drawchk

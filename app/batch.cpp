@@ -1,0 +1,56 @@
+#include "batch.h"
+
+#include "list_check.h"
+#include "messages.h"
+#include "screen.h"
+
+namespace drawchk {
+
+int BatchExitStatus(const CheckOutcome& outcome) {
+    if (!outcome.result_written) return kBatchResultNotWritten;
+    if (outcome.draw_file != DrawFile::kRead) return kBatchNoDrawFile;
+    return kBatchDone;
+}
+
+int RunBatch(const std::optional<std::filesystem::path>& program_folder,
+             std::chrono::year_month_day today) {
+    // A scheduled job never sees the window; cron mails what it prints, so it prints a line
+    // whenever the run is not a complete, current answer, and only then.
+    if (!program_folder) {
+        SayOnStderr(HintLine({ListHint::kUnknownFolder}));
+        return kBatchResultNotWritten;
+    }
+    RowList rows;
+    const CheckOutcome outcome = RunCheck(*program_folder, rows, kHungarianDayLabels);
+    const ListHint hint = HintForList(outcome, rows, today);
+    const std::optional<int> age = NewestDrawAge(outcome, rows, today);
+    if (age && (*age >= 2 || *age < 0)) {
+        // Rows in place: the newest row holds the draw of its place.
+        SayOnStderr(NewestDrawLine(kHistoryItems + rows.Count(), *rows.NewestDate(), *age));
+    } else if (hint.kind != ListHint::kNone) {
+        SayOnStderr(HintLine(hint));
+    }
+    if (rows.FirstBreak()) {
+        SayOnStderr(BreakLine(*rows.FirstBreak(), rows.FirstBreak()->row == rows.Count() - 1));
+    }
+    if (!outcome.result_written) {
+        const std::u8string path = (*program_folder / kResultFileName).u8string();
+        SayOnStderr(ResultNotWrittenLine(std::string(path.begin(), path.end())));
+    }
+    return BatchExitStatus(outcome);
+}
+
+std::optional<int> RunWithoutWindow(bool batch_word,
+                                    const std::optional<std::filesystem::path>& program_folder,
+                                    std::chrono::year_month_day (*today)()) {
+    // Batch mode is decided before anything of a window exists, so it needs no display.
+    if (batch_word) return RunBatch(program_folder, today());
+    // A mistyped batch word in a scheduled job must not wait for a user who never comes.
+    if (!WindowCanBeSeen()) {
+        SayOnStderr(kNoScreenLine);
+        return kNoScreen;
+    }
+    return std::nullopt;
+}
+
+}  // namespace drawchk
