@@ -1,6 +1,6 @@
 #include "checked_files.h"
 
-#include "file_path.h"
+#include "system_files.h"
 #include "rest_days.h"
 #include "run_check.h"
 

@@ -3,7 +3,7 @@
 #include <thread>
 #include <utility>
 
-#include "system_file.h"
+#include "system_files.h"
 
 namespace drawchk {
 
@@ -29,20 +29,20 @@ FileOpen OpenWhileBusyWaiting(const std::function<FileOpen()>& open,
 FileOpen FileSource::Open(const std::filesystem::path& path) {
     Close();
     return OpenWhileBusyWaiting(
-        [&] { return system_file::OpenForReading(path, file_); },
+        [&] { return system_files::OpenForReading(path, file_); },
         [](std::chrono::milliseconds pause) { std::this_thread::sleep_for(pause); });
 }
 
 void FileSource::Close() {
-    if (file_ != system_file::kNone) system_file::Close(std::exchange(file_, system_file::kNone));
+    file_.Close();
     read_failed_ = false;
 }
 
 std::span<const char> FileSource::NextChunk() {
     // After a failed read the file is not read on, so what follows it cannot pass for it.
-    if (file_ == system_file::kNone || read_failed_) return {};
+    if (!file_ || read_failed_) return {};
     if (!buffer_) buffer_ = std::make_unique<char[]>(kChunkBytes);
-    const std::ptrdiff_t got = system_file::Read(file_, buffer_.get(), kChunkBytes);
+    const std::ptrdiff_t got = system_files::Read(file_, buffer_.get(), kChunkBytes);
     if (got < 0) read_failed_ = true;
     if (got <= 0) return {};
     return {buffer_.get(), static_cast<std::size_t>(got)};

@@ -7,6 +7,8 @@
 #include <memory>
 #include <span>
 
+#include "unique_file.h"
+
 namespace drawchk {
 
 // Where the draw reader takes its bytes from: the draw file, or memory (tests, fuzzing).
@@ -58,9 +60,7 @@ class FileSource : public ByteSource {
     bool ReadFailed() const override { return read_failed_; }
 
   private:
-    // The open file as the system hands it out, a descriptor or a handle, in a type either
-    // fits in, so this header needs no system's own.
-    std::intptr_t file_ = -1;
+    UniqueFile file_;
     bool read_failed_ = false;
     std::unique_ptr<char[]> buffer_;
 };

@@ -7,12 +7,12 @@
 #include <system_error>
 #include <thread>
 
-#include "result_file_platform.h"
+#include "system_files.h"
 
 namespace drawchk {
 namespace {
 
-using result_file::NewFile;
+using system_files::NewFile;
 
 // A name beside the result that no other writer picks by chance.
 std::filesystem::path TemporaryName(const std::filesystem::path& path) {
@@ -35,9 +35,9 @@ bool ReplaceResultFile(const std::filesystem::path& path, std::string_view line)
     content.append("\r\n");
     for (int attempt = 0; attempt < 16; ++attempt) {
         const std::filesystem::path temporary = TemporaryName(path);
-        const NewFile made = result_file::WriteNewFile(temporary, content);
+        const NewFile made = system_files::WriteNewFile(temporary, content);
         if (made == NewFile::kNameTaken) continue;
-        if (made == NewFile::kWritten && result_file::ReplaceWith(temporary, path)) return true;
+        if (made == NewFile::kWritten && system_files::ReplaceWith(temporary, path)) return true;
         // Only a file this call created is removed; another writer's is never touched.
         if (made != NewFile::kNotCreated) {
             std::error_code ignored;

@@ -7,8 +7,8 @@
 
 #include "draw_number.h"
 #include "draw_reader.h"
-#include "file_path.h"
 #include "result_file.h"
+#include "system_files.h"
 
 namespace drawchk {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "file_path.h"
+#include "system_files.h"
 
 namespace drawchk::win32 {
 namespace {

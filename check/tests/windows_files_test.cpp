@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "file_path.h"
+#include "system_files.h"
 #include "result_file.h"
 #include "run_check.h"
 #include "temp_folder.h"

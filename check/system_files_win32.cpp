@@ -1,11 +1,35 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <iterator>
+#include <string>
+#include <utility>
 
-#include "result_file_platform.h"
-#include "unique_file.h"
+#include "system_files.h"
 
-namespace drawchk::result_file {
+namespace drawchk {
+namespace {
+
+bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+
+bool IsDriveLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
+
+}  // namespace
+
+std::filesystem::path FileCallPath(const std::filesystem::path& path) {
+    const std::wstring& text = path.native();
+    const bool drive =
+        text.size() >= 3 && IsDriveLetter(text[0]) && text[1] == L':' && IsSeparator(text[2]);
+    const bool unc = text.size() >= 3 && IsSeparator(text[0]) && IsSeparator(text[1]) &&
+                     !IsSeparator(text[2]) && text[2] != L'?' && text[2] != L'.';
+    if (!drive && !unc) return path;
+    // The system does not tidy an extended-length path, so its separators must be its own.
+    std::wstring tidy = text;
+    std::replace(tidy.begin(), tidy.end(), L'/', L'\\');
+    return drive ? L"\\\\?\\" + tidy : L"\\\\?\\UNC\\" + tidy.substr(2);
+}
+
+namespace system_files {
 namespace {
 
 // The attributes that make a file refuse to be replaced; archive alone does not.
@@ -23,6 +47,38 @@ bool MayPass(DWORD error) {
 }
 
 }  // namespace
+
+FileOpen OpenForReading(const std::filesystem::path& path, UniqueFile& file) {
+    // Sharing everything lets the program that keeps keno.old up to date hold it open.
+    UniqueFile opened(CreateFileW(
+        path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!opened) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) {
+            return FileOpen::kBusy;
+        }
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+                   ? FileOpen::kMissing
+                   : FileOpen::kUnreadable;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (GetFileType(opened.get()) != FILE_TYPE_DISK ||
+        !GetFileInformationByHandle(opened.get(), &info) ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return FileOpen::kUnreadable;
+    }
+    file = std::move(opened);
+    return FileOpen::kOpened;
+}
+
+std::ptrdiff_t Read(const UniqueFile& file, char* buffer, std::size_t size) {
+    DWORD got = 0;
+    if (!ReadFile(file.get(), buffer, static_cast<DWORD>(size), &got, nullptr)) {
+        return -1;
+    }
+    return static_cast<std::ptrdiff_t>(got);
+}
 
 NewFile WriteNewFile(const std::filesystem::path& temporary, std::string_view content) {
     // CREATE_NEW is exclusive, so two checks at once never share a temporary file.
@@ -60,4 +116,5 @@ bool ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::
     return false;
 }
 
-}  // namespace drawchk::result_file
+}  // namespace system_files
+}  // namespace drawchk

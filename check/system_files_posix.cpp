@@ -1,12 +1,17 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
-#include "result_file_platform.h"
-#include "unique_file.h"
+#include "system_files.h"
 
-namespace drawchk::result_file {
+namespace drawchk {
+
+std::filesystem::path FileCallPath(const std::filesystem::path& path) { return path; }
+
+namespace system_files {
 namespace {
 
 bool WriteAll(int fd, std::string_view content) {
@@ -20,6 +25,26 @@ bool WriteAll(int fd, std::string_view content) {
 }
 
 }  // namespace
+
+FileOpen OpenForReading(const std::filesystem::path& path, UniqueFile& file) {
+    // O_NONBLOCK keeps the open itself from waiting for a writer when the path is a FIFO.
+    UniqueFile opened(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!opened) {
+        return errno == ENOENT || errno == ENOTDIR ? FileOpen::kMissing : FileOpen::kUnreadable;
+    }
+    struct stat info {};
+    if (::fstat(opened.get(), &info) != 0 || !S_ISREG(info.st_mode)) return FileOpen::kUnreadable;
+    file = std::move(opened);
+    return FileOpen::kOpened;
+}
+
+std::ptrdiff_t Read(const UniqueFile& file, char* buffer, std::size_t size) {
+    ssize_t got = 0;
+    do {
+        got = ::read(file.get(), buffer, size);
+    } while (got < 0 && errno == EINTR);
+    return got < 0 ? -1 : got;
+}
 
 NewFile WriteNewFile(const std::filesystem::path& temporary, std::string_view content) {
     // Exclusive, so two checks at once never share a temporary file; 0666 less the umask.
@@ -40,4 +65,5 @@ bool ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::
     return true;
 }
 
-}  // namespace drawchk::result_file
+}  // namespace system_files
+}  // namespace drawchk

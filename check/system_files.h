@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string_view>
+
+#include "byte_source.h"
+#include "unique_file.h"
+
+// Every call on a file that each system makes its own way, one file per system behind this
+// header: system_files_posix.cpp and system_files_win32.cpp.
+namespace drawchk {
+
+// `path` in the form the system's file calls take whatever its length. On Windows an
+// absolute path gets the extended-length form (\\?\C:\..., \\?\UNC\server\share\...), which
+// the 260-character limit does not apply to; a relative path, or one already in a device or
+// extended form, stays as it is. Elsewhere every path stays as it is.
+std::filesystem::path FileCallPath(const std::filesystem::path& path);
+
+namespace system_files {
+
+// Opens `path` for reading into `file` where it is a regular file.
+FileOpen OpenForReading(const std::filesystem::path& path, UniqueFile& file);
+// Reads up to `size` bytes: how many, 0 at the end, -1 for a failed read.
+std::ptrdiff_t Read(const UniqueFile& file, char* buffer, std::size_t size);
+
+enum class NewFile { kNameTaken, kNotCreated, kIncomplete, kWritten };
+
+// Creates `temporary`, which must not exist yet, writes `content` and flushes it to disk.
+NewFile WriteNewFile(const std::filesystem::path& temporary, std::string_view content);
+// Moves the written `temporary` over `path`, whatever protects the file there.
+bool ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& path);
+
+}  // namespace system_files
+}  // namespace drawchk
