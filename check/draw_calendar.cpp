@@ -35,7 +35,7 @@ std::string DateText(year_month_day date) {
     return text;
 }
 
-void DrawCalendar::StartWalk() {
+DrawCalendar::DrawCalendar(const RestDays& rest_days) : rest_days_(rest_days) {
     StartMonth(kFirstPreviousDate);
     weekday_index_ =
         std::chrono::weekday{std::chrono::sys_days{kFirstPreviousDate}}.iso_encoding() - 1;

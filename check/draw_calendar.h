@@ -26,10 +26,8 @@ class DrawCalendar {
     static constexpr std::chrono::year_month_day kFirstPreviousDate{
         std::chrono::year{2011}, std::chrono::August, std::chrono::day{24}};
 
-    // `rest_days` must outlive the calendar.
-    explicit DrawCalendar(const RestDays& rest_days) : rest_days_(rest_days) { StartWalk(); }
-
-    void StartWalk();
+    // Starts a walk at the last draw of the history. `rest_days` must outlive the calendar.
+    explicit DrawCalendar(const RestDays& rest_days);
 
     // Dates the next record and writes its row into `row`: number text, three blanks, date
     // text, two blanks, weekday label. A line end inside the number text (a quoted item may

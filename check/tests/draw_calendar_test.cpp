@@ -55,17 +55,6 @@ TEST(DrawCalendar, UsesTheLabelsItIsGiven) {
     EXPECT_EQ(Walk({"5001", "5002", "5003", "5004"}, english).back(), "5004   2011-08-28  Sun");
 }
 
-TEST(DrawCalendar, StartingAgainGivesTheSameDates) {
-    const RestDays rest_days;
-    DrawCalendar calendar(rest_days);
-    std::string first;
-    std::string again;
-    calendar.NextRow("5489", kHungarianDayLabels, first);
-    calendar.StartWalk();
-    calendar.NextRow("5489", kHungarianDayLabels, again);
-    EXPECT_EQ(first, again);
-}
-
 struct NumberCase {
     const char* item;
     const char* text;
