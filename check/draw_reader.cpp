@@ -79,45 +79,43 @@ bool DrawReader::TakeUntilDelimiter(std::string* item) {
 bool DrawReader::Read(std::string_view* item) {
     while (Fill() && IsBlank(*pos_)) ++pos_;
     if (!Fill()) return false;
-
-    if (*pos_ != '"') {
-        // Most items end, line end included, inside the chunk they start in: a view of the
-        // chunk then serves, with nothing copied.
-        const char* stop = FindDelimiter(pos_, end_);
-        if (end_ - stop >= 2) {
-            if (item != nullptr) {
-                *item = std::string_view(pos_, std::min<std::size_t>(stop - pos_, kItemKeep));
-            }
-            pos_ = stop + 1;
-            if (*stop == '\r' && *pos_ == '\n') ++pos_;
-            return true;
-        }
-    }
+    if (*pos_ != '"' && ReadWithinChunk(item)) return true;
 
     // The rest gathers the item, since the next chunk overwrites the current one.
     gathered_.clear();
     std::string* keep = item != nullptr ? &gathered_ : nullptr;
-    bool whole = false;
-    if (*pos_ != '"') {
-        whole = TakeUntilDelimiter(keep);
-    } else {
-        ++pos_;
-        while (Fill()) {
-            const char* quote = Find(pos_, end_, '"');
-            Keep(keep, pos_, quote);
-            pos_ = quote;
-            if (quote == end_) continue;
-            ++pos_;
-            whole = true;
-            // What stands between the closing quote and the next comma or line end is dropped.
-            TakeUntilDelimiter(nullptr);
-            break;
-        }
-    }
+    const bool whole = *pos_ != '"' ? TakeUntilDelimiter(keep) : TakeQuoted(keep);
     // An item cut short by a failed read is no item: its read failed.
     if (!whole && source_.ReadFailed()) return false;
     if (item != nullptr) *item = gathered_;
     return true;
+}
+
+bool DrawReader::ReadWithinChunk(std::string_view* item) {
+    // Most items end, line end included, inside the chunk they start in: a view of the chunk
+    // then serves, with nothing copied.
+    const char* stop = FindDelimiter(pos_, end_);
+    if (end_ - stop < 2) return false;
+    if (item != nullptr)
+        *item = std::string_view(pos_, std::min<std::size_t>(stop - pos_, kItemKeep));
+    pos_ = stop + 1;
+    if (*stop == '\r' && *pos_ == '\n') ++pos_;
+    return true;
+}
+
+bool DrawReader::TakeQuoted(std::string* item) {
+    ++pos_;
+    while (Fill()) {
+        const char* quote = Find(pos_, end_, '"');
+        Keep(item, pos_, quote);
+        pos_ = quote;
+        if (quote == end_) continue;
+        ++pos_;
+        // What stands between the closing quote and the next comma or line end is dropped.
+        TakeUntilDelimiter(nullptr);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace drawchk

@@ -32,6 +32,12 @@ class DrawReader {
     // Reads up to and including the next comma or line end, keeping what fits in `item`;
     // false when the input ended first.
     bool TakeUntilDelimiter(std::string* item);
+    // An unquoted item that ends, line end included, in the chunk it starts in, as a view of
+    // the chunk; false, with nothing read, for one that does not.
+    bool ReadWithinChunk(std::string_view* item);
+    // A quoted item, from its opening quote, into `item` if it is given; false where the
+    // input ends before its closing quote.
+    bool TakeQuoted(std::string* item);
 
     ByteSource& source_;
     const char* pos_ = nullptr;

@@ -1,16 +1,12 @@
 #include "form1.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QPushButton>
-#include <QTimer>
-#include <algorithm>
 
+#include "check_triggers.h"
 #include "draw_list_view.h"
 #include "qt_design.h"
 #include "row_list_model.h"
@@ -32,8 +28,6 @@ constexpr int kButtonLeft = Pixels(design::kCommand3D2.left);
 constexpr int kButtonWidth = Pixels(design::kCommand3D2.width);
 constexpr int kButtonHeight = Pixels(design::kCommand3D2.height);
 constexpr int kBottomMargin = Pixels(design::kClientArea.height - design::kCommand3D3.bottom());
-// A file written in pieces, or replaced in two steps, is checked once, after its last change.
-constexpr int kSettleMilliseconds = 300;
 
 QFont WindowFont() {
     QFont font;
@@ -77,6 +71,19 @@ Form1::Form1(const DrawchkCheckServices& check, QWidget* parent) : QWidget(paren
     setAutoFillBackground(true);
 
     const int row_height = QFontMetrics(font()).height();
+    MakeList(row_height);
+    Command3D2 = MakeButton("Command3D2", design::kCheckCaption, design::kCheckCaptionColour, this);
+    Command3D3 = MakeButton("Command3D3", design::kEndCaption, design::kEndCaptionColour, this);
+    connect(Command3D2, &QPushButton::clicked, this, &Form1::Command3D2_Click);
+    connect(Command3D3, &QPushButton::clicked, this, &Form1::Command3D3_Click);
+    setTabOrder(Command3D2, List1);
+    setTabOrder(List1, Command3D3);
+
+    LayOutControls(row_height);
+    Form_Load();
+}
+
+void Form1::MakeList(int row_height) {
     model_ = new RowListModel(check_, this);
     List1 = new DrawListView(this);
     List1->setObjectName("List1");
@@ -88,16 +95,6 @@ Form1::Form1(const DrawchkCheckServices& check, QWidget* parent) : QWidget(paren
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     List1->setPalette(QPalette());  // The list keeps the system's window colours.
-
-    Command3D2 = MakeButton("Command3D2", design::kCheckCaption, design::kCheckCaptionColour, this);
-    Command3D3 = MakeButton("Command3D3", design::kEndCaption, design::kEndCaptionColour, this);
-    connect(Command3D2, &QPushButton::clicked, this, &Form1::Command3D2_Click);
-    connect(Command3D3, &QPushButton::clicked, this, &Form1::Command3D3_Click);
-    setTabOrder(Command3D2, List1);
-    setTabOrder(List1, Command3D3);
-
-    LayOutControls(row_height);
-    Form_Load();
 }
 
 void Form1::LayOutControls(int row_height) {
@@ -121,52 +118,10 @@ void Form1::Form_Load() {
     const QString folder = check_.ProgramFolder();
     if (folder.isEmpty()) {
         Command3D2_Click();
-    } else {
-        Watch(folder);
+        return;
     }
-}
-
-void Form1::Watch(const QString& folder) {
-    // The system tells of a change; nothing is asked at intervals, so an idle window sleeps.
-    watcher_ = new QFileSystemWatcher(this);
-    watcher_->addPath(folder);
-    settle_ = new QTimer(this);
-    settle_->setSingleShot(true);
-    settle_->setInterval(kSettleMilliseconds);
-    const auto changed = [this] {
-        WatchFiles();
-        settle_->start();
-    };
-    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, changed);
-    connect(watcher_, &QFileSystemWatcher::fileChanged, this, changed);
-    connect(settle_, &QTimer::timeout, this, &Form1::CheckIfFilesChanged);
-    WatchFiles();
-    // The files as they are now are the ones the list was opened over.
-    check_.FilesChanged();
-    midnight_ = new QTimer(this);
-    midnight_->setSingleShot(true);
-    connect(midnight_, &QTimer::timeout, this, [this] { Check(true); });
-}
-
-void Form1::WatchFiles() {
-    QStringList files;
-    for (const QString& path : check_.CheckedFiles()) {
-        if (QFileInfo::exists(path)) files << path;
-    }
-    // Paths watched already are passed over.
-    if (!files.isEmpty()) watcher_->addPaths(files);
-}
-
-void Form1::CheckIfFilesChanged() {
-    if (check_.FilesChanged()) Check(true);
-}
-
-void Form1::CheckAtMidnight() {
-    if (midnight_ == nullptr) return;
-    const QDateTime now = QDateTime::currentDateTime();
-    // A second past midnight, so the new day has begun on every clock that reads it.
-    const qint64 wait = now.msecsTo(now.date().addDays(1).startOfDay().addSecs(1));
-    midnight_->start(static_cast<int>(std::clamp<qint64>(wait, 1000, qint64{25} * 3600 * 1000)));
+    triggers_ = new CheckTriggers(check_, folder, this);
+    connect(triggers_, &CheckTriggers::Due, this, [this] { Check(true); });
 }
 
 void Form1::Command3D2_Click() { Check(false); }
@@ -181,7 +136,7 @@ void Form1::Check(bool automatic) {
     // A failure shows as an empty list with a hint saying why, or as rows that are marked.
     model_->Refill([this] { check_.Run(); });
     List1->SetHint(check_.Hint());
-    CheckAtMidnight();
+    if (triggers_ != nullptr) triggers_->Checked();
     const int rows = model_->rowCount();
     if (rows == 0) return;
     // The view would lay out its new rows later; the scroll range must be right now.

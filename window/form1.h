@@ -5,10 +5,9 @@
 #include "check_table.h"
 #include "window_module.h"
 
+class CheckTriggers;
 class DrawListView;
-class QFileSystemWatcher;
 class QPushButton;
-class QTimer;
 class RowListModel;
 
 // The program's window: the list of dated draws and the two buttons under it, over the check
@@ -30,25 +29,17 @@ class Form1 : public QWidget {
   private:
     // Sets the window up before it is first shown.
     void Form_Load();
+    void MakeList(int row_height);
     void LayOutControls(int row_height);
     // Runs the check into the list. `automatic`: started by a change of the files or of the
     // day, so it takes no focus and keeps a row the user moved to in the list.
     void Check(bool automatic);
-    // Checks again when the files the check reads in `folder` change, or a new day begins.
-    void Watch(const QString& folder);
-    // Watches the folder and the files the check reads, which a replacement stops watching.
-    void WatchFiles();
-    // Once a change has settled: checks again if the files the check reads did change.
-    void CheckIfFilesChanged();
-    // Checks again just after the coming midnight, when the newest row is a day older.
-    void CheckAtMidnight();
 
     const CheckTable check_;
     RowListModel* model_ = nullptr;
     DrawListView* List1 = nullptr;
     QPushButton* Command3D2 = nullptr;
     QPushButton* Command3D3 = nullptr;
-    QFileSystemWatcher* watcher_ = nullptr;
-    QTimer* settle_ = nullptr;
-    QTimer* midnight_ = nullptr;
+    // None where the program folder is not known.
+    CheckTriggers* triggers_ = nullptr;
 };
