@@ -10,15 +10,9 @@
 #include "win32_design.h"
 
 namespace drawchk::win32 {
-namespace {
-
-HFONT FontOf(HWND control) {
-    return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+HFONT DrawList::Font() const {
+    return reinterpret_cast<HFONT>(SendMessageW(list_, WM_GETFONT, 0, 0));
 }
-
-constexpr UINT kHintFormat = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
-
-}  // namespace
 
 void DrawList::Create(HWND parent, HINSTANCE instance, int id) {
     // Screen readers name a list box after the static text just before it; this one is
@@ -46,7 +40,7 @@ void DrawList::LayOut(RECT place, int row_height, UINT dpi) {
     text_indent_ = ScaledPixels(design::kTextIndentAt96Dpi, dpi);
     hint_margin_ = ScaledPixels(design::kHintMarginAt96Dpi, dpi);
     LOGFONTW font{};
-    if (GetObjectW(FontOf(list_), sizeof font, &font) != 0) {
+    if (GetObjectW(Font(), sizeof font, &font) != 0) {
         font.lfUnderline = TRUE;
         underlined_font_.reset(CreateFontIndirectW(&font));
     }
@@ -67,9 +61,20 @@ void DrawList::ShowRows(const ListHint& hint, int kept_row) {
     band_height_ = count > 0 && !hint_.empty() ? BandHeight() : 0;
     SetWindowPos(list_, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const std::wstring out_of_place = L", " + ToWide(design::kOutOfPlaceWord);
     // Filled with redraw off and its storage taken at once, a full list takes milliseconds.
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    AddRows(count);
+    SendMessageW(list_, LB_SETTOPINDEX, static_cast<WPARAM>(rows_.FirstVisible()), 0);
+    // The newest row is the current one, so the keyboard starts where the answer is; under a
+    // band fewer rows show, and making it current scrolls it into view.
+    const int current = kept_row >= 0 && kept_row < count ? kept_row : count - 1;
+    if (count > 0) SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(current), 0);
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(list_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
+void DrawList::AddRows(int count) {
+    const std::wstring out_of_place = L", " + ToWide(design::kOutOfPlaceWord);
     SendMessageW(list_, LB_RESETCONTENT, 0, 0);
     SendMessageW(list_, LB_INITSTORAGE, static_cast<WPARAM>(count),
                  static_cast<LPARAM>(count) * 32 * static_cast<LPARAM>(sizeof(wchar_t)));
@@ -80,57 +85,48 @@ void DrawList::ShowRows(const ListHint& hint, int kept_row) {
         if (rows_.OutOfPlace(row)) text += out_of_place;
         SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
-    SendMessageW(list_, LB_SETTOPINDEX, static_cast<WPARAM>(rows_.FirstVisible()), 0);
-    // The newest row is the current one, so the keyboard starts where the answer is; under a
-    // band fewer rows show, and making it current scrolls it into view.
-    const int current = kept_row >= 0 && kept_row < count ? kept_row : count - 1;
-    if (count > 0) SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(current), 0);
-    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(list_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 void DrawList::DrawRow(const DRAWITEMSTRUCT& item) const {
     // An empty list frames itself when it paints its hint, not through the hint's words.
     if (item.itemID == static_cast<UINT>(-1)) return;
+    const int row = static_cast<int>(item.itemID);
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     const bool focused = GetFocus() == list_;
-    {
-        const int row = static_cast<int>(item.itemID);
-        const bool out_of_place = rows_.OutOfPlace(row);
-        // The check's own text, not the list's, which a screen reader may hear with more.
-        const std::wstring text = ToWide(rows_.Text(row), design::kRowCodePage);
-        // A selected row keeps the system's selected colours, so it stays readable; without
-        // the focus the quieter button colours, as the system's own lists show it.
-        const COLORREF colour = selected
-                                    ? GetSysColor(focused ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT)
-                                : out_of_place ? ToColorRef(colours_.mark)
-                                               : GetSysColor(COLOR_WINDOWTEXT);
-        SetBkColor(item.hDC, GetSysColor(!selected ? COLOR_WINDOW
-                                         : focused ? COLOR_HIGHLIGHT
-                                                   : COLOR_BTNFACE));
-        SetTextColor(item.hDC, colour);
-        const bool underline = out_of_place && colours_.underline_marks && underlined_font_;
-        const HGDIOBJ old_font =
-            SelectObject(item.hDC, underline ? underlined_font_.get() : FontOf(list_));
-        ExtTextOutW(item.hDC, item.rcItem.left + text_indent_, item.rcItem.top,
-                    ETO_OPAQUE | ETO_CLIPPED, &item.rcItem, text.c_str(),
-                    static_cast<UINT>(text.size()), nullptr);
-        SelectObject(item.hDC, old_font);
-        if (out_of_place) {
-            // A second cue beside the colour, for those who cannot tell dark red from black.
-            const int top = (item.rcItem.top + item.rcItem.bottom - mark_pixels_) / 2;
-            const int right = item.rcItem.right - mark_inset_;
-            const RECT mark{right - mark_pixels_, top, right, top + mark_pixels_};
-            SetDCBrushColor(item.hDC, colour);
-            FillRect(item.hDC, &mark, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-        }
-        // A frame in the row's own text colour, which reads on its background, where an XOR
-        // frame would all but vanish on the selection.
-        if ((item.itemState & ODS_FOCUS) != 0 && focused) {
-            SetDCBrushColor(item.hDC, colour);
-            FrameRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-        }
+    const bool out_of_place = rows_.OutOfPlace(row);
+    // A selected row keeps the system's selected colours, so it stays readable; without the
+    // focus the quieter button colours, as the system's own lists show it.
+    const COLORREF colour = selected ? GetSysColor(focused ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT)
+                            : out_of_place ? ToColorRef(colours_.mark)
+                                           : GetSysColor(COLOR_WINDOWTEXT);
+    SetBkColor(item.hDC, GetSysColor(!selected ? COLOR_WINDOW
+                                     : focused ? COLOR_HIGHLIGHT
+                                               : COLOR_BTNFACE));
+    SetTextColor(item.hDC, colour);
+    PaintRowText(item, row, out_of_place && colours_.underline_marks);
+    SetDCBrushColor(item.hDC, colour);
+    const auto brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+    if (out_of_place) {
+        // A second cue beside the colour, for those who cannot tell the mark's red apart.
+        const int top = (item.rcItem.top + item.rcItem.bottom - mark_pixels_) / 2;
+        const int right = item.rcItem.right - mark_inset_;
+        const RECT mark{right - mark_pixels_, top, right, top + mark_pixels_};
+        FillRect(item.hDC, &mark, brush);
     }
+    // A frame in the row's own text colour, which reads on its background, where an XOR
+    // frame would all but vanish on the selection.
+    if ((item.itemState & ODS_FOCUS) != 0 && focused) FrameRect(item.hDC, &item.rcItem, brush);
+}
+
+void DrawList::PaintRowText(const DRAWITEMSTRUCT& item, int row, bool underline) const {
+    // The check's own text, not the list's, which a screen reader may hear with more.
+    const std::wstring text = ToWide(rows_.Text(row), design::kRowCodePage);
+    const HGDIOBJ old_font =
+        SelectObject(item.hDC, underline && underlined_font_ ? underlined_font_.get() : Font());
+    ExtTextOutW(item.hDC, item.rcItem.left + text_indent_, item.rcItem.top,
+                ETO_OPAQUE | ETO_CLIPPED, &item.rcItem, text.c_str(),
+                static_cast<UINT>(text.size()), nullptr);
+    SelectObject(item.hDC, old_font);
 }
 
 LRESULT CALLBACK DrawList::ListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam,
@@ -163,72 +159,6 @@ LRESULT CALLBACK DrawList::ListProc(HWND list, UINT message, WPARAM wparam, LPAR
         return 0;
     }
     return DefSubclassProc(list, message, wparam, lparam);
-}
-
-void DrawList::PaintHint() const {
-    PAINTSTRUCT paint{};
-    const HDC dc = BeginPaint(list_, &paint);
-    RECT place{};
-    GetClientRect(list_, &place);
-    FillRect(dc, &place, GetSysColorBrush(COLOR_WINDOW));
-    // With no row to frame, the focused list frames itself, inside the hint's margin.
-    if (GetFocus() == list_) {
-        RECT frame = place;
-        InflateRect(&frame, -1, -1);
-        SetDCBrushColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    }
-    InflateRect(&place, -hint_margin_, -hint_margin_);
-    const HGDIOBJ old_font = SelectObject(dc, FontOf(list_));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ToColorRef(colours_.hint));
-    DrawTextW(dc, hint_.c_str(), static_cast<int>(hint_.size()), &place, kHintFormat);
-    SelectObject(dc, old_font);
-    EndPaint(list_, &paint);
-}
-
-int DrawList::BandHeight() const {
-    // Measured as if the scroll bar showed, so the words fit whether it does or not.
-    RECT place{};
-    GetClientRect(list_, &place);
-    const bool bar_shows = (GetWindowLongPtrW(list_, GWL_STYLE) & WS_VSCROLL) != 0;
-    place.right -= (bar_shows ? 0 : GetSystemMetrics(SM_CXVSCROLL)) + 2 * hint_margin_;
-    place.bottom = 0;
-    const WindowDc dc(list_);
-    const HGDIOBJ old_font = SelectObject(dc.get(), FontOf(list_));
-    DrawTextW(dc.get(), hint_.c_str(), static_cast<int>(hint_.size()), &place,
-              kHintFormat | DT_CALCRECT);
-    SelectObject(dc.get(), old_font);
-    const auto row_height = static_cast<int>(SendMessageW(list_, LB_GETITEMHEIGHT, 0, 0));
-    return design::BandHeight(place.bottom - place.top, hint_margin_, row_height);
-}
-
-void DrawList::PaintBand() const {
-    // Between the frame and the rows: from the rows' top left corner up, across the list and
-    // its scroll bar, in the list's own window coordinates.
-    RECT frame{};
-    GetWindowRect(list_, &frame);
-    POINT rows_origin{0, 0};
-    ClientToScreen(list_, &rows_origin);
-    const LONG edge = rows_origin.x - frame.left;
-    const LONG band_top = rows_origin.y - frame.top - band_height_;
-    const RECT band{edge, band_top, frame.right - frame.left - edge, band_top + band_height_};
-    RECT place = band;
-    InflateRect(&place, -hint_margin_, 0);
-    const WindowDc dc(list_, /*whole_window=*/true);
-    const HGDIOBJ old_font = SelectObject(dc.get(), FontOf(list_));
-    RECT measured = place;
-    DrawTextW(dc.get(), hint_.c_str(), static_cast<int>(hint_.size()), &measured,
-              kHintFormat | DT_CALCRECT);
-    place.top = band.top + (band_height_ - (measured.bottom - measured.top)) / 2;
-    FillRect(dc.get(), &band, GetSysColorBrush(COLOR_WINDOW));
-    SetDCBrushColor(dc.get(), ToColorRef(colours_.hint));
-    const RECT line{band.left, band.bottom - 1, band.right, band.bottom};
-    FillRect(dc.get(), &line, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    SetBkMode(dc.get(), TRANSPARENT);
-    SetTextColor(dc.get(), ToColorRef(colours_.hint));
-    DrawTextW(dc.get(), hint_.c_str(), static_cast<int>(hint_.size()), &place, kHintFormat);
-    SelectObject(dc.get(), old_font);
 }
 
 }  // namespace drawchk::win32

@@ -43,10 +43,18 @@ class DrawList {
   private:
     static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam,
                                      UINT_PTR subclass, DWORD_PTR self);
+    // Adds the check's `count` rows as the list box's strings.
+    void AddRows(int count);
+    // The row's text, in the list's font or, `underline`, the underlined one.
+    void PaintRowText(const DRAWITEMSTRUCT& item, int row, bool underline) const;
+    // The list's font, which the window sets.
+    HFONT Font() const;
     void PaintHint() const;
     // The band's height for the hint over rows; the list box's rows start below it.
     int BandHeight() const;
     void PaintBand() const;
+
+    static constexpr UINT kHintFormat = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
 
     const RowList& rows_;
     HWND label_ = nullptr;

@@ -30,6 +30,8 @@ class Form1 {
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+    // The messages about how the window looks: drawing, colours and DPI.
+    LRESULT HandleLookMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
     void OnCreate();
     void OnCommand(int id);
@@ -49,12 +51,9 @@ class Form1 {
     // Runs the check into the list. `automatic`: started by a change of the files or of the
     // day, so it takes no focus and keeps a row the user moved to in the list.
     void Check(bool automatic);
-    // Dispatches the queued messages; false once the window has been closed.
-    bool DispatchMessages(int& exit_status);
 
     // Font, controls and row height for `dpi`; the window's own size is the caller's.
     void LayOut(UINT dpi);
-    void DrawButton(const DRAWITEMSTRUCT& item, COLORREF caption_colour) const;
 
     HINSTANCE instance_;
     std::optional<std::filesystem::path> program_folder_;

@@ -1,6 +1,7 @@
 #include "layout.h"
 
 #include "handles.h"
+#include "wide_text.h"
 
 namespace drawchk::win32 {
 namespace {
@@ -36,8 +37,15 @@ int ScaledPixels(int pixels_at_96_dpi, UINT dpi) {
     return design::ScaledPixels(pixels_at_96_dpi, static_cast<int>(dpi));
 }
 
-int FontHeight(UINT dpi) {
-    return -MulDiv(design::kFontHundredthsOfAPoint, static_cast<int>(dpi), 72 * 100);
+UniqueFont MakeWindowFont(UINT dpi) {
+    LOGFONTW description{};
+    description.lfHeight =
+        -MulDiv(design::kFontHundredthsOfAPoint, static_cast<int>(dpi), 72 * 100);
+    description.lfWeight = FW_BOLD;
+    description.lfCharSet = EASTEUROPE_CHARSET;
+    description.lfQuality = DEFAULT_QUALITY;
+    lstrcpynW(description.lfFaceName, ToWide(design::kFontName).c_str(), LF_FACESIZE);
+    return UniqueFont(CreateFontIndirectW(&description));
 }
 
 UINT WindowDpi(HWND window) {

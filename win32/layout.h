@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "handles.h"
 #include "window_design.h"
 
 namespace drawchk::win32 {
@@ -9,8 +10,8 @@ namespace drawchk::win32 {
 RECT ToPixels(const design::TwipsRect& place, UINT dpi);
 // A size given in pixels at 96 dpi, at `dpi`.
 int ScaledPixels(int pixels_at_96_dpi, UINT dpi);
-// The window font's height for a LOGFONT.
-int FontHeight(UINT dpi);
+// The window's font at `dpi`; Windows puts its closest font in place of it where it is missing.
+UniqueFont MakeWindowFont(UINT dpi);
 
 // The DPI the window is drawn at, and the DPI of the system before any window exists. Both
 // fall back to the screen's DPI on Windows versions without per-monitor DPI.

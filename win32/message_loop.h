@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <functional>
 
 namespace drawchk::win32 {
 
@@ -32,5 +33,11 @@ class ChangeWatch {
 
 // Milliseconds from `now`, a local time, to a second past the next midnight.
 ULONGLONG MillisecondsToMidnight(const SYSTEMTIME& now);
+
+// Runs the messages of the thread until WM_QUIT, with Tab, Space and Enter working the
+// controls of `dialog` as in a dialog; calls `woke` whenever `watch` wakes for something other
+// than a message. Returns the exit status WM_QUIT carries.
+int RunMessageLoop(HWND dialog, ChangeWatch& watch,
+                   const std::function<void(ChangeWatch::Woke)>& woke);
 
 }  // namespace drawchk::win32

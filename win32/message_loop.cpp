@@ -1,4 +1,4 @@
-#include "change_watch.h"
+#include "message_loop.h"
 
 #include <algorithm>
 
@@ -59,6 +59,21 @@ ChangeWatch::Woke ChangeWatch::Wait() {
         } else if (woke == WAIT_FAILED) {
             return Woke::kMessage;
         }
+    }
+}
+
+int RunMessageLoop(HWND dialog, ChangeWatch& watch,
+                   const std::function<void(ChangeWatch::Woke)>& woke) {
+    MSG message{};
+    while (true) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
+            if (IsDialogMessageW(dialog, &message)) continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        const ChangeWatch::Woke why = watch.Wait();
+        if (why != ChangeWatch::Woke::kMessage) woke(why);
     }
 }
 
