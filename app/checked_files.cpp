@@ -1,8 +1,8 @@
 #include "checked_files.h"
 
-#include "system_files.h"
 #include "rest_days.h"
 #include "run_check.h"
+#include "system_files.h"
 
 namespace drawchk {
 

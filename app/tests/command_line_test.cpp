@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "screen.h"
 #include "batch.h"
+#include "screen.h"
 
 namespace drawchk {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "system_files.h"
 #include "result_file.h"
 #include "run_check.h"
+#include "system_files.h"
 #include "temp_folder.h"
 #include "unique_file.h"
 
