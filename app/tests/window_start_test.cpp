@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "batch_cases.h"
 #include "program_copy.h"
 #include "sample_draws.h"
 
@@ -84,7 +85,7 @@ class VirtualDisplay {
 };
 
 // Any command line but the batch word alone opens the window, which waits for the user.
-class OtherCommandLines : public ::testing::TestWithParam<std::vector<std::string>> {};
+class OtherCommandLines : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(OtherCommandLines, OpenTheWindowAndWait) {
     ProgramCopy folder("drawchk", DRAWCHK_WINDOW_MODULE_PATH);
@@ -92,7 +93,7 @@ TEST_P(OtherCommandLines, OpenTheWindowAndWait) {
     const VirtualDisplay display;
     std::future<bool> shown = display.WindowShows();
     const auto run =
-        RunProgram(folder.program(), {.args = GetParam(),
+        RunProgram(folder.program(), {.args = {GetParam()},
                                       .environment = {"DISPLAY=" + display.name()},
                                       .deadline = kWindowWaits,
                                       .seen = [&] {
@@ -105,11 +106,7 @@ TEST_P(OtherCommandLines, OpenTheWindowAndWait) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Spellings, OtherCommandLines,
-                         ::testing::Values(std::vector<std::string>{},
-                                           std::vector<std::string>{"frissit"},
-                                           std::vector<std::string>{"FRISSIT"},
-                                           std::vector<std::string>{"Frissit", "x"},
-                                           std::vector<std::string>{"Frissit "}));
+                         ::testing::ValuesIn(testing::kWindowStartSpellings));
 
 // A mistyped batch word in a cron line, where there is no display: the program says in
 // Hungarian what to run instead and ends with status 3, writing nothing, rather than aborting

@@ -1,0 +1,137 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "program_copy.h"
+#include "sample_draws.h"
+
+// The batch runs both programs are tried with, in a program folder of their own: each side
+// instantiates the shared rows and adds its own.
+namespace drawchk::testing {
+
+struct BatchCase {
+    const char* name;
+    std::optional<std::string> draws;  // none: no draw file
+    int status;
+    std::string result;
+    std::string output = {};                    // on stderr
+    std::optional<std::string> rest_days = {};  // the rest-day list, if any
+    std::string rest_day_file = "szunnapok.txt";
+    std::string draw_file = "keno.old";
+    std::vector<std::string> args = {"Frissit"};
+    std::string folder = "drawchk";
+};
+
+inline void PrintTo(const BatchCase& c, std::ostream* out) { *out << c.name; }
+
+// Without a display, and on POSIX without the window module: batch mode needs neither. It
+// says nothing unless the run is not a complete, current answer.
+inline void ExpectBatchRun(const BatchCase& c) {
+    ProgramCopy folder(c.folder);
+    WriteFile(folder / "Drawchk.txt", "earlier result\r\n");
+    if (c.draws) WriteFile(folder / c.draw_file, *c.draws);
+    if (c.rest_days) WriteFile(folder / c.rest_day_file, *c.rest_days);
+    const ProgramRun run = RunProgram(folder.program(), {.args = c.args});
+    EXPECT_TRUE(run.exited);
+    EXPECT_FALSE(run.window_seen);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.output, c.output);
+    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), c.result);
+}
+
+// Command lines that are not the batch word alone, as users mistype it: each opens the window.
+inline const std::vector<std::string> kWindowStartSpellings = {
+    "", "frissit", "FRISSIT", "Frissit x", "Frissit ", "\"Frissit\""};
+
+// The shared rows, then `own`.
+inline std::vector<BatchCase> BatchCases(std::vector<BatchCase> own) {
+    const std::string sample = SampleDraws(1, 10113);
+    std::vector<BatchCase> cases = {
+        {"SampleFile", sample, 0, "10113   2025-08-29  P\r\n"},
+        {.name = "FolderWithBlanksAndHungarianLetters",
+         .draws = sample,
+         .status = 0,
+         .result = "10113   2025-08-29  P\r\n",
+         .folder = "Kenó programok Győző"},
+        {.name = "NewestDrawTwoWeeksOldSaysSo",
+         .draws = SampleDraws(1, 10100),
+         .status = 0,
+         .result = "10100   2025-08-16  Szo\r\n",
+         .output = "drawchk: a legújabb sor, a 10100. húzás dátuma 2025-08-16, ez 14 napja volt: "
+                   "vagy hiányoznak húzások a keno.old végéről (pótolja őket), vagy volt egy "
+                   "szünnap, amelyet a program nem ismer (írja be a szunnapok.txt-be).\n"},
+        {.name = "NewestRowAfterTodaySaysSo",
+         .draws = sample,
+         .status = 0,
+         .result = "10113   2025-08-31  V\r\n",
+         .output = "drawchk: a legújabb sor, a 10113. húzás dátuma 2025-08-31, ez a mai nap "
+                   "utáni: vagy a szunnapok.txt olyan húzást sorol fel, amely előtt nem volt "
+                   "szünnap, vagy a keno.old még meg nem tartott húzásokat is tartalmaz, vagy "
+                   "rossz a számítógép órája.\n",
+         .rest_days = "10100\r\n10110\r\n"},
+        {.name = "MissingDrawFile",
+         .status = 1,
+         .result = "\r\n",
+         .output = "drawchk: nincs keno.old a program mappájában.\n"},
+        {.name = "OnlyTheHistorySaysSo",
+         .draws = SampleDraws(1, 5000),
+         .status = 0,
+         .result = "\r\n",
+         .output = "drawchk: a keno.old első 5000 sora után nincs húzás.\n"},
+        {.name = "LineRemovedSaysWhereTheFileBreaks",
+         .draws = SampleDraws(1, 10104) + SampleDraws(10106, 10113),
+         .status = 0,
+         .result = "10113   2025-08-28  Cs\r\n",
+         .output = "drawchk: hiba a keno.old-ban a 10106. húzásnál: ezen a helyen a 10105. "
+                   "húzásnak kellene állnia.\n"},
+        {.name = "EmptyLastLineSaysToDeleteIt",
+         .draws = sample + "\r\n",
+         .status = 0,
+         .result = "   2025-08-30  Szo\r\n",
+         .output = "drawchk: a keno.old üres sorral végződik: törölje az utolsó, üres sort.\n"},
+        {.name = "SavedWithTxtAddedSaysToRenameIt",
+         .draws = sample,
+         .status = 1,
+         .result = "\r\n",
+         .output = "drawchk: nincs keno.old, de van „keno.old.txt”: nevezze át keno.old névre.\n",
+         .draw_file = "keno.old.txt"},
+        {.name = "ListedRestDay",
+         .draws = sample,
+         .status = 0,
+         .result = "10113   2025-08-30  Szo\r\n",
+         .rest_days = "nincs h\xFAz\xE1s el\xF5tte:\r\n10100\r\n",
+         .folder = "Kenó"},
+        {.name = "ListedInUtf16UnderTheAccentedName",
+         .draws = sample,
+         .status = 0,
+         .result = "10113   2025-08-30  Szo\r\n",
+         .rest_days = std::string("\xFF\xFE"
+                                  "1\0"
+                                  "0\0"
+                                  "1\0"
+                                  "0\0"
+                                  "0\0",
+                                  12),
+         .rest_day_file = "sz\xC3\xBCnnapok.txt"},
+        {.name = "RestDayListInCapitalsWithThousandsCounts",
+         .draws = sample,
+         .status = 0,
+         .result = "10113   2025-08-30  Szo\r\n",
+         .rest_days = "10 100\r\n",
+         .rest_day_file = "SZUNNAPOK.TXT"},
+        {.name = "RestDayListNamedInDecomposedFormCounts",
+         .draws = sample,
+         .status = 0,
+         .result = "10113   2025-08-30  Szo\r\n",
+         .rest_days = "10100\r\n",
+         .rest_day_file = "szu\xCC\x88nnapok.txt"},
+    };
+    cases.insert(cases.end(), own.begin(), own.end());
+    return cases;
+}
+
+}  // namespace drawchk::testing
