@@ -41,22 +41,6 @@ INSTANTIATE_TEST_SUITE_P(Runs, Batch,
                          })),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(BatchResultFile, ReadOnlyHiddenAndSystemIsReplacedWithAPlainOne) {
-    ProgramCopy folder;
-    WriteFile(folder / "keno.old", SampleDraws(1, 5001));
-    WriteFile(folder / "Drawchk.txt", kEarlier);
-    const auto result = folder / "Drawchk.txt";
-    ASSERT_TRUE(SetFileAttributesW(
-        result.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
-    const ProgramRun run = RunProgram(folder.program(), {.args = {"Frissit"}});
-    EXPECT_TRUE(run.exited);
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(ReadFile(result), "5001   2011-08-25  Cs\r\n");
-    EXPECT_EQ(GetFileAttributesW(result.c_str()) &
-                  (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
-              0u);
-}
-
 TEST(BatchResultFile, HeldOpenByAnotherProgramStaysWholeAndTheStatusSaysSo) {
     ProgramCopy folder;
     WriteFile(folder / "keno.old", SampleDraws(1, 5001));
