@@ -10,20 +10,15 @@ shift 2
 here=$(dirname "$0")
 program=$(basename "$drawchk")
 
-scratch=$(mktemp -d)
+# shellcheck source=../../test_support/shell_test.sh
+. "$here/../../test_support/shell_test.sh"
 server=
-cleanup() {
-    if [ -n "$server" ]; then
-        umount "$scratch/mount" 2>/dev/null || fusermount -u "$scratch/mount" 2>/dev/null || true
-        wait "$server" 2>/dev/null || true
-    fi
-    rm -rf "$scratch"
+stop_server() {
+    [ -n "$server" ] || return 0
+    umount "$scratch/mount" 2>/dev/null || fusermount -u "$scratch/mount" 2>/dev/null || true
+    wait "$server" 2>/dev/null || true
 }
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+at_exit stop_server
 
 mkdir "$scratch/mount" "$scratch/failing" "$scratch/reference"
 # 10113 draws of 65 bytes a line, CR LF included, so no read ends on a line end.

@@ -4,12 +4,8 @@
 # Usage: package_test.sh SOURCE_FOLDER DRAWCHK_EXE POSIX_DRAWCHK POSIX_WINDOW_MODULE
 set -euo pipefail
 source=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+# shellcheck source=../../test_support/shell_test.sh
+. "$(dirname "$0")/../../test_support/shell_test.sh"
 
 "$source/tools/package" --pack "$scratch/out" "$2" "$3" "$4"
 version=$(sed -n 's/^project(drawchk VERSION \([0-9.]*\).*/\1/p' "$source/CMakeLists.txt")

@@ -7,8 +7,8 @@ exe=$1
 posix=$2
 wine=$3
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+# shellcheck source=../../test_support/shell_test.sh
+. "$(dirname "$0")/../../test_support/shell_test.sh"
 mkdir "$scratch/windows" "$scratch/posix"
 cp "$exe" "$scratch/windows/drawchk.exe"
 cp "$posix" "$scratch/posix/drawchk"

@@ -20,7 +20,10 @@ python=$6
 failing_file_system=$7
 screenshots=${8:-}
 
-folder=$(mktemp -d "${TMPDIR:-/tmp}/drawchk Kenó XXXXXX")
+SCRATCH_NAME="drawchk Kenó XXXXXX"
+# shellcheck source=../../test_support/shell_test.sh
+. "$(dirname "$0")/../../test_support/shell_test.sh"
+folder=$scratch
 program=
 server=
 dpi_key='HKCU\Control Panel\Desktop'
@@ -35,13 +38,8 @@ cleanup() {
     "$wine" reg delete "$dpi_key" /v LogPixels /f >/dev/null 2>&1
     # shellcheck disable=SC2086
     [ -n "$saved_colours" ] && "$wine" "$colours_exe" $saved_colours
-    rm -rf "$folder"
 }
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+at_exit cleanup
 # The list as another process reads it: its name, count, current and top rows, and the rows
 # asked for.
 probe() { "$wine" "$probe_exe" "$@" | tr -d '\r'; }

@@ -9,12 +9,8 @@ set -euo pipefail
 build=$1
 validate=$2
 source=$3
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+# shellcheck source=../../test_support/shell_test.sh
+. "$(dirname "$0")/../../test_support/shell_test.sh"
 
 check_entry() {
     local share=$1 expected=$2
