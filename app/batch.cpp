@@ -1,6 +1,5 @@
 #include "batch.h"
 
-#include "list_check.h"
 #include "messages.h"
 #include "screen.h"
 
@@ -12,8 +11,7 @@ int BatchExitStatus(const CheckOutcome& outcome) {
     return kBatchDone;
 }
 
-int RunBatch(const std::optional<std::filesystem::path>& program_folder,
-             std::chrono::year_month_day today) {
+int RunBatch(const std::optional<std::filesystem::path>& program_folder, const TodaySource& today) {
     // A scheduled job never sees the window; cron mails what it prints, so it prints a line
     // whenever the run is not a complete, current answer, and only then.
     if (!program_folder) {
@@ -23,10 +21,10 @@ int RunBatch(const std::optional<std::filesystem::path>& program_folder,
     RowList rows;
     const CheckOutcome outcome = RunCheck(*program_folder, rows, kHungarianDayLabels);
     const ListHint hint = HintForList(outcome, rows, today);
-    const std::optional<int> age = NewestDrawAge(outcome, rows, today);
-    if (age && (*age >= 2 || *age < 0)) {
+    if (hint.kind == ListHint::kNewestDrawOld || hint.kind == ListHint::kNewestDrawAfterToday) {
         // Rows in place: the newest row holds the draw of its place.
-        SayOnStderr(NewestDrawLine(kHistoryItems + rows.Count(), *rows.NewestDate(), *age));
+        SayOnStderr(
+            NewestDrawLine(kHistoryItems + rows.Count(), *rows.NewestDate(), hint.days_old));
     } else if (hint.kind != ListHint::kNone) {
         SayOnStderr(HintLine(hint));
     }
@@ -42,9 +40,9 @@ int RunBatch(const std::optional<std::filesystem::path>& program_folder,
 
 std::optional<int> RunWithoutWindow(bool batch_word,
                                     const std::optional<std::filesystem::path>& program_folder,
-                                    std::chrono::year_month_day (*today)()) {
+                                    const TodaySource& today) {
     // Batch mode is decided before anything of a window exists, so it needs no display.
-    if (batch_word) return RunBatch(program_folder, today());
+    if (batch_word) return RunBatch(program_folder, today);
     // A mistyped batch word in a scheduled job must not wait for a user who never comes.
     if (!WindowCanBeSeen()) {
         SayOnStderr(kNoScreenLine);

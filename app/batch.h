@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "list_check.h"
 #include "run_check.h"
 
 // Batch mode, which a scheduled job runs, and the start that chooses it or the window.
@@ -29,14 +30,13 @@ std::optional<int> NewestDrawAge(const CheckOutcome& outcome, const RowList& row
 // status. Says on stderr where the draw file breaks, that the newest row is old or after
 // today, or that the file is there under a longer name. Where the program folder is not known
 // it touches no file and says the result is not written.
-int RunBatch(const std::optional<std::filesystem::path>& program_folder,
-             std::chrono::year_month_day today);
+int RunBatch(const std::optional<std::filesystem::path>& program_folder, const TodaySource& today);
 
 // The start both programs make: where the command line is the batch word alone, runs batch
 // mode on `today`; where it asks for a window that no one can see, says so on stderr. Either
 // way returns the exit status; none where the window is to open.
 std::optional<int> RunWithoutWindow(bool batch_word,
                                     const std::optional<std::filesystem::path>& program_folder,
-                                    std::chrono::year_month_day (*today)());
+                                    const TodaySource& today);
 
 }  // namespace drawchk

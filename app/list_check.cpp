@@ -2,25 +2,29 @@
 
 namespace drawchk {
 
+namespace {
+
+// How many days before today the newest row is dated (below 0: after it); none where its date
+// tells nothing: rows that stop short of the draw file's end, or that go out of place.
 std::optional<int> NewestDrawAge(const CheckOutcome& outcome, const RowList& rows,
-                                 std::chrono::year_month_day today) {
+                                 const TodaySource& today) {
     if (outcome.draw_file != DrawFile::kRead || rows.FirstBreak() || !rows.NewestDate()) {
         return std::nullopt;
     }
     return static_cast<int>(
-        (std::chrono::sys_days{today} - std::chrono::sys_days{*rows.NewestDate()}).count());
+        (std::chrono::sys_days{today()} - std::chrono::sys_days{*rows.NewestDate()}).count());
 }
 
-ListHint HintForList(const CheckOutcome& outcome, const RowList& rows,
-                     std::chrono::year_month_day today) {
+}  // namespace
+
+ListHint HintForList(const CheckOutcome& outcome, const RowList& rows, const TodaySource& today) {
     if (rows.Count() > 0) {
         if (outcome.draw_file == DrawFile::kUnreadable) return {ListHint::kReadPartly};
+        ListHint hint;
         // Yesterday's draw may not be added yet, and today's may not be held yet.
         const std::optional<int> age = NewestDrawAge(outcome, rows, today);
-        if (age && *age < 0) return {ListHint::kNewestDrawAfterToday};
-        ListHint hint;
-        if (age && *age >= 2) {
-            hint.kind = ListHint::kNewestDrawOld;
+        if (age && (*age >= 2 || *age < 0)) {
+            hint.kind = *age < 0 ? ListHint::kNewestDrawAfterToday : ListHint::kNewestDrawOld;
             hint.days_old = *age;
         }
         return hint;
@@ -42,7 +46,7 @@ ListHint HintForList(const CheckOutcome& outcome, const RowList& rows,
 }
 
 ListHint CheckIntoList(const std::optional<std::filesystem::path>& program_folder, RowList& rows,
-                       const WeekdayLabels& labels, std::chrono::year_month_day today) {
+                       const WeekdayLabels& labels, const TodaySource& today) {
     if (!program_folder) {
         rows.Clear();
         return {ListHint::kUnknownFolder};

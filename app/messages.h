@@ -37,7 +37,8 @@ struct ListHint {
     Kind kind = kNone;
     // With kMisnamedDrawFile: the file that is keno.old under a longer name.
     std::string other_name;
-    // With kNewestDrawOld: how many days before today the newest row is dated.
+    // With kNewestDrawOld and kNewestDrawAfterToday: how many days before today the newest row
+    // is dated, below 0 after it.
     int days_old = 0;
 
     // The words, empty for none.

@@ -33,7 +33,7 @@ WindowCheck::WindowCheck(std::optional<std::filesystem::path> program_folder,
         // Looked at before the check reads them, so a change while it reads counts as one.
         if (self.checked_files_) self.checked_files_->Changed();
         self.hint_ =
-            CheckIntoList(self.program_folder_, self.rows_, kHungarianDayLabels, self.today_())
+            CheckIntoList(self.program_folder_, self.rows_, kHungarianDayLabels, self.today_)
                 .Text();
     };
     services_.checked_file = [](void* check, int index) -> const char* {

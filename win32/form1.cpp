@@ -149,7 +149,7 @@ void Form1::Check(bool automatic) {
     // Looked at before the check reads them, so a change while it reads counts as one.
     if (checked_files_) checked_files_->Changed();
     // A failure shows as an empty list with a hint saying why, or as rows that are marked.
-    List1.ShowRows(CheckIntoList(program_folder_, rows_, DayLabels, Today()), moved ? current : -1);
+    List1.ShowRows(CheckIntoList(program_folder_, rows_, DayLabels, Today), moved ? current : -1);
 }
 
 void Form1::Command3D3_Click() { DestroyWindow(window_); }

@@ -82,7 +82,8 @@ TEST(BatchStatus, AMissingResultOutweighsAMissingDrawFile) {
               kBatchNoDrawFile);
     EXPECT_EQ(BatchExitStatus({.draw_file = DrawFile::kMissing, .result_written = false}),
               kBatchResultNotWritten);
-    EXPECT_EQ(RunBatch(std::nullopt, {}), kBatchResultNotWritten);
+    EXPECT_EQ(RunBatch(std::nullopt, [] { return std::chrono::year_month_day{}; }),
+              kBatchResultNotWritten);
 }
 
 }  // namespace

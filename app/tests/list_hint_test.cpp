@@ -50,7 +50,7 @@ TEST(WindowCheck, GivesEachEmptyListItsOwnHint) {
         RowList rows;
         rows.Append("left from before");
         const ListHint hint =
-            CheckIntoList(folder.path(), rows, kHungarianDayLabels, {2011y / 8 / 27});
+            CheckIntoList(folder.path(), rows, kHungarianDayLabels, [] { return 2011y / 8 / 27; });
         EXPECT_EQ(hint.kind, c.hint) << c.name;
         EXPECT_EQ(rows.Count(), c.rows) << c.name;
         EXPECT_EQ(hint.Text().empty(), c.hint == ListHint::kNone) << c.name;
@@ -61,8 +61,9 @@ TEST(WindowCheck, GivesEachEmptyListItsOwnHint) {
     }
     RowList rows;
     rows.Append("left from before");
-    EXPECT_EQ(CheckIntoList(std::nullopt, rows, kHungarianDayLabels, {2011y / 8 / 27}).kind,
-              ListHint::kUnknownFolder);
+    EXPECT_EQ(
+        CheckIntoList(std::nullopt, rows, kHungarianDayLabels, [] { return 2011y / 8 / 27; }).kind,
+        ListHint::kUnknownFolder);
     EXPECT_EQ(rows.Count(), 0);
 }
 
@@ -93,7 +94,7 @@ TEST(WindowCheck, JudgesTheNewestRowAgainstToday) {
         for (int row = 0; row < c.rows; ++row) rows.Append("row");
         if (c.rows > 0) rows.NoteNewestDate(sys_days{today} - days{c.days_old});
         if (c.marked) rows.NoteBreak({1, 5003, 5002, "5003"});
-        const ListHint hint = HintForList({.draw_file = c.draw_file}, rows, today);
+        const ListHint hint = HintForList({.draw_file = c.draw_file}, rows, [&] { return today; });
         EXPECT_EQ(hint.kind, c.hint) << c.days_old << (c.marked ? " marked" : "");
         if (c.hint == ListHint::kNewestDrawOld) {
             EXPECT_TRUE(hint.Text().starts_with("A legújabb húzás " + std::to_string(c.days_old) +
