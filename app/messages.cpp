@@ -64,7 +64,9 @@ std::string BreakLine(const FileBreak& at, bool at_end) {
 std::string HintLine(const ListHint& hint) {
     std::string text = hint.Text();
     // After "drawchk: " a line goes on in lower case.
-    if (!text.empty()) text.front() = static_cast<char>(std::tolower(text.front()));
+    if (!text.empty()) {
+        text.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(text.front())));
+    }
     return "drawchk: " + text + "\n";
 }
 
