@@ -51,10 +51,16 @@ ProgramRun RunProgram(const std::filesystem::path& program, const RunOptions& op
     if (!desktop.empty()) startup.lpDesktop = desktop.data();
     PROCESS_INFORMATION process{};
     ProgramRun run;
-    const BOOL started =
-        CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                       options.working_folder.empty() ? nullptr : options.working_folder.c_str(),
-                       &startup, &process);
+    // Wine now and then fails to start a program copied a moment ago; that is no run of the
+    // program, so the start is tried again.
+    BOOL started = FALSE;
+    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+        if (attempt > 0) Sleep(100);
+        started = CreateProcessW(
+            program.c_str(), command_line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+            options.working_folder.empty() ? nullptr : options.working_folder.c_str(), &startup,
+            &process);
+    }
     CloseHandle(output);
     if (!started) {
         DeleteFileW(output_path);
