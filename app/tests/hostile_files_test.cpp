@@ -36,11 +36,18 @@ constexpr long kPeakKibBound = 48 * 1024;
 
 // Draw paths that are not a readable regular file: a failed open, the result still written.
 // Each says why in one line, in the words of the window's hint.
-class UnreadableDrawFile : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
+struct UnreadableCase {
+    const char* kind;
+    const char* line;
+};
+
+void PrintTo(const UnreadableCase& c, std::ostream* out) { *out << c.kind; }
+
+class UnreadableDrawFile : public ::testing::TestWithParam<UnreadableCase> {};
 
 TEST_P(UnreadableDrawFile, IsAFailedOpenNeverAHang) {
     ProgramCopy folder;
-    const std::string kind = GetParam().first;
+    const std::string kind = GetParam().kind;
     const auto draws = folder / "keno.old";
     if (kind == "directory") std::filesystem::create_directory(draws);
     if (kind == "fifo") {
@@ -50,7 +57,7 @@ TEST_P(UnreadableDrawFile, IsAFailedOpenNeverAHang) {
     if (kind == "dangling link") std::filesystem::create_symlink(folder / "gone", draws);
     WriteFile(folder / "Drawchk.txt", kEarlier);
     const ProgramRun run = folder.Batch({.deadline = std::chrono::seconds(20)});
-    ExpectExit(run, 1, std::string("drawchk: ") + GetParam().second + "\n");
+    ExpectExit(run, 1, std::string("drawchk: ") + GetParam().line + "\n");
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "\r\n");
 }
 
@@ -61,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{"device", kUnreadable},
                       std::pair{"dangling link", "nincs keno.old a program mappájában."}),
     [](const auto& info) {
-        std::string name = info.param.first;
+        std::string name = info.param.kind;
         std::erase(name, ' ');
         return name;
     });
