@@ -64,9 +64,9 @@ TEST_P(UnreadableDrawFile, IsAFailedOpenNeverAHang) {
 constexpr const char* kUnreadable = "a keno.old nem olvasható.";
 INSTANTIATE_TEST_SUITE_P(
     Kinds, UnreadableDrawFile,
-    ::testing::Values(std::pair{"directory", kUnreadable}, std::pair{"fifo", kUnreadable},
-                      std::pair{"device", kUnreadable},
-                      std::pair{"dangling link", "nincs keno.old a program mappájában."}),
+    ::testing::Values(UnreadableCase{"directory", kUnreadable}, UnreadableCase{"fifo", kUnreadable},
+                      UnreadableCase{"device", kUnreadable},
+                      UnreadableCase{"dangling link", "nincs keno.old a program mappájában."}),
     [](const auto& info) {
         std::string name = info.param.kind;
         std::erase(name, ' ');
