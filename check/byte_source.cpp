@@ -41,7 +41,8 @@ void FileSource::Close() {
 std::span<const char> FileSource::NextChunk() {
     // After a failed read the file is not read on, so what follows it cannot pass for it.
     if (!file_ || read_failed_) return {};
-    if (!buffer_) buffer_ = std::make_unique<char[]>(kChunkBytes);
+    // Left unfilled: every byte handed out is read into it first.
+    if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(kChunkBytes);
     const std::ptrdiff_t got = system_files::Read(file_, buffer_.get(), kChunkBytes);
     if (got < 0) read_failed_ = true;
     if (got <= 0) return {};

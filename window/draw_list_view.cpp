@@ -42,8 +42,9 @@ void DrawListView::SetHint(const QString& hint) {
         band_height_ = design::BandHeight(BandTextPlace(width).height(), design::kHintMarginAt96Dpi,
                                           row_height_);
     }
-    // The rows start below the band, so every one of them can be scrolled into view.
-    setViewportMargins(0, band_height_, 0, 0);
+    // The rows start below the band, so every one of them can be scrolled into view. A new
+    // margin lays the view out again, which a refresh with the same band need not pay for.
+    if (viewportMargins().top() != band_height_) setViewportMargins(0, band_height_, 0, 0);
     update();
     viewport()->update();
 }
