@@ -23,15 +23,13 @@ CheckTriggers::CheckTriggers(const CheckTable& check, const QString& folder, QOb
     settle_->setSingleShot(true);
     settle_->setInterval(kSettleMilliseconds);
     midnight_->setSingleShot(true);
-    const auto changed = [this] {
-        WatchFiles();
-        settle_->start();
-    };
-    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, changed);
-    connect(watcher_, &QFileSystemWatcher::fileChanged, this, changed);
+    // Each event puts the settling off again and costs nothing more.
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, settle_, qOverload<>(&QTimer::start));
+    connect(watcher_, &QFileSystemWatcher::fileChanged, settle_, qOverload<>(&QTimer::start));
     // The folder's own events come for any file in it, the result file the check writes
     // among them: only a change of the files the check reads counts.
     connect(settle_, &QTimer::timeout, this, [this] {
+        WatchFiles();
         if (check_.FilesChanged()) emit Due();
     });
     connect(midnight_, &QTimer::timeout, this, &CheckTriggers::Due);
