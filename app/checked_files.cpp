@@ -7,8 +7,9 @@
 namespace drawchk {
 
 std::vector<std::filesystem::path> CheckedFiles::Paths() const {
-    std::vector<std::filesystem::path> paths = RestDayFilesIn(FileCallPath(folder_));
-    paths.insert(paths.begin(), FileCallPath(folder_) / kDrawFileName);
+    const std::filesystem::path folder = FileCallPath(folder_);
+    std::vector<std::filesystem::path> paths = RestDayFilesIn(folder);
+    paths.insert(paths.begin(), folder / kDrawFileName);
     return paths;
 }
 

@@ -19,8 +19,7 @@ std::string Utf8(const std::filesystem::path& path) {
 
 }  // namespace
 
-WindowCheck::WindowCheck(std::optional<std::filesystem::path> program_folder,
-                         std::function<std::chrono::year_month_day()> today)
+WindowCheck::WindowCheck(std::optional<std::filesystem::path> program_folder, TodaySource today)
     : program_folder_(std::move(program_folder)), today_(std::move(today)) {
     if (program_folder_) {
         program_folder_text_ = Utf8(*program_folder_);

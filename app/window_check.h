@@ -1,13 +1,12 @@
 #pragma once
 
-#include <chrono>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "checked_files.h"
+#include "list_check.h"
 #include "row_list.h"
 #include "today.h"
 #include "window_module.h"
@@ -21,7 +20,7 @@ class WindowCheck {
     // Where `program_folder` is not known, a check touches no file and the list says why.
     // `today` gives the date each check judges the newest row against.
     explicit WindowCheck(std::optional<std::filesystem::path> program_folder,
-                         std::function<std::chrono::year_month_day()> today = Today);
+                         TodaySource today = Today);
     WindowCheck(const WindowCheck&) = delete;
     WindowCheck& operator=(const WindowCheck&) = delete;
 
@@ -30,7 +29,7 @@ class WindowCheck {
 
   private:
     std::optional<std::filesystem::path> program_folder_;
-    std::function<std::chrono::year_month_day()> today_;
+    TodaySource today_;
     std::string program_folder_text_;
     std::optional<CheckedFiles> checked_files_;
     // The files the window watches, as it last asked for them.
