@@ -20,16 +20,18 @@ int RunBatch(const std::optional<std::filesystem::path>& program_folder, const T
     }
     RowList rows;
     const CheckOutcome outcome = RunCheck(*program_folder, rows, kHungarianDayLabels);
+    // One line for each thing that is wrong: the draw file, each rest-day list, where the file
+    // breaks, the newest row's date, and the result file.
     const ListHint hint = HintForList(outcome, rows, today);
-    if (hint.kind == ListHint::kNewestDrawOld || hint.kind == ListHint::kNewestDrawAfterToday) {
-        // Rows in place: the newest row holds the draw of its place.
-        SayOnStderr(
-            NewestDrawLine(kHistoryItems + rows.Count(), *rows.NewestDate(), hint.days_old));
-    } else if (hint.kind != ListHint::kNone) {
-        SayOnStderr(HintLine(hint));
-    }
+    if (rows.Count() == 0 || hint.kind == ListHint::kReadPartly) SayOnStderr(HintLine(hint));
+    for (const ListHint& list : RestDayListHints(outcome)) SayOnStderr(HintLine(list));
     if (rows.FirstBreak()) {
         SayOnStderr(BreakLine(*rows.FirstBreak(), rows.FirstBreak()->row == rows.Count() - 1));
+    }
+    if (const std::optional<ListHint> newest = JudgeNewestRow(outcome, rows, today)) {
+        // Rows in place: the newest row holds the draw of its place.
+        SayOnStderr(NewestDrawLine(kHistoryItems + rows.Count(), *rows.NewestDate(),
+                                   newest->days_old, newest->example_rest_day));
     }
     if (!outcome.result_written) {
         const std::u8string path = (*program_folder / kResultFileName).u8string();

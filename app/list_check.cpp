@@ -1,33 +1,60 @@
 #include "list_check.h"
 
 namespace drawchk {
-
 namespace {
 
-// How many days before today the newest row is dated (below 0: after it); none where its date
-// tells nothing: rows that stop short of the draw file's end, or that go out of place.
-std::optional<int> NewestDrawAge(const CheckOutcome& outcome, const RowList& rows,
-                                 const TodaySource& today) {
-    if (outcome.draw_file != DrawFile::kRead || rows.FirstBreak() || !rows.NewestDate()) {
-        return std::nullopt;
+using std::chrono::sys_days;
+using std::chrono::year_month_day;
+
+// The day to show as an example of one without a draw: the earliest 25 December after the
+// last such day the walk knew of, and no later than the newest row; none where there is none.
+std::optional<year_month_day> ChristmasExample(std::optional<year_month_day> last_rest_day,
+                                               year_month_day newest) {
+    const year_month_day after = last_rest_day.value_or(DrawCalendar::kFirstPreviousDate);
+    year_month_day christmas = after.year() / std::chrono::December / 25;
+    if (sys_days{christmas} <= sys_days{after}) {
+        christmas = (after.year() + std::chrono::years{1}) / std::chrono::December / 25;
     }
-    return static_cast<int>(
-        (std::chrono::sys_days{today()} - std::chrono::sys_days{*rows.NewestDate()}).count());
+    if (sys_days{christmas} > sys_days{newest}) return std::nullopt;
+    return christmas;
 }
 
 }  // namespace
 
+std::optional<ListHint> JudgeNewestRow(const CheckOutcome& outcome, const RowList& rows,
+                                       const TodaySource& today) {
+    if (outcome.draw_file != DrawFile::kRead || rows.FirstBreak() || !rows.NewestDate()) {
+        return std::nullopt;
+    }
+    const year_month_day newest = *rows.NewestDate();
+    const auto age = static_cast<int>((sys_days{today()} - sys_days{newest}).count());
+    // Yesterday's draw may not be added yet, and today's may not be held yet.
+    if (age >= 0 && age < 2) return std::nullopt;
+    ListHint hint(age < 0 ? ListHint::kNewestDrawAfterToday : ListHint::kNewestDrawOld);
+    hint.days_old = age;
+    if (age > 0) hint.example_rest_day = ChristmasExample(outcome.walk.last_rest_day, newest);
+    return hint;
+}
+
+std::vector<ListHint> RestDayListHints(const CheckOutcome& outcome) {
+    std::vector<ListHint> hints;
+    for (const RestDayListReport& list : outcome.rest_day_lists) {
+        hints.emplace_back(ListHint::kRestDayList).words = RestDayListWords(list);
+    }
+    if (!outcome.misnamed_rest_day_lists.empty()) {
+        hints.emplace_back(ListHint::kRestDayList).words =
+            MisnamedRestDayListWords(outcome.misnamed_rest_day_lists);
+    }
+    return hints;
+}
+
 ListHint HintForList(const CheckOutcome& outcome, const RowList& rows, const TodaySource& today) {
     if (rows.Count() > 0) {
         if (outcome.draw_file == DrawFile::kUnreadable) return {ListHint::kReadPartly};
-        ListHint hint;
-        // Yesterday's draw may not be added yet, and today's may not be held yet.
-        const std::optional<int> age = NewestDrawAge(outcome, rows, today);
-        if (age && (*age >= 2 || *age < 0)) {
-            hint.kind = *age < 0 ? ListHint::kNewestDrawAfterToday : ListHint::kNewestDrawOld;
-            hint.days_old = *age;
-        }
-        return hint;
+        // A fault of a list likely explains an old newest row, so it is said first.
+        std::vector<ListHint> lists = RestDayListHints(outcome);
+        if (!lists.empty()) return std::move(lists.front());
+        return JudgeNewestRow(outcome, rows, today).value_or(ListHint());
     }
     switch (outcome.draw_file) {
         case DrawFile::kMissing:

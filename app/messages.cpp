@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "draw_calendar.h"
+#include "text_encoding.h"
 
 namespace drawchk {
 namespace {
@@ -15,7 +16,92 @@ std::string WithArticle(std::int64_t number) {
     return (vowel ? "az " : "a ") + digits;
 }
 
+// A quoted text is cut to this many characters, so a line stays readable.
+constexpr std::size_t kQuotedCharacters = 32;
+
+// `text`, fit to be shown, in Hungarian quotes; cut short with an ellipsis where it is long.
+std::string Quoted(std::string_view text) {
+    std::string shown = ShownText(text);
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < shown.size(); ++at) {
+        const bool starts_character = (static_cast<unsigned char>(shown[at]) & 0xC0) != 0x80;
+        if (starts_character && ++characters > kQuotedCharacters) {
+            shown.resize(at);
+            shown += "…";
+            break;
+        }
+    }
+    return "„" + shown + "”";
+}
+
+std::string FileName(const std::filesystem::path& path) {
+    const std::u8string name = path.filename().u8string();
+    return ShownText({reinterpret_cast<const char*>(name.data()), name.size()});
+}
+
+// "„a”", "„a” és „b”", "„a”, „b” és „c”".
+std::string QuotedNames(std::span<const MisnamedFile> files) {
+    std::string names;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (i > 0) names += i + 1 == files.size() ? " és " : ", ";
+        names += Quoted(files[i].name);
+    }
+    return names;
+}
+
+// What is wrong with a list's first faulty line.
+std::string LineFaultWords(std::string_view list, const ListedFaults& faults) {
+    const ListedEntry& where = faults.first_entry;
+    std::string words = "A " + std::string(list) + " " + std::to_string(where.line) + ". sora (" +
+                        Quoted(where.text) + ") ";
+    switch (faults.first->kind) {
+        case ListedLine::kBeforeFirstDraw:
+            words += "az első dátumozott húzás (2011-08-25) előtti napot ad meg";
+            break;
+        case ListedLine::kDayFirst:
+            words += "sem 5000 utáni húzásszám, sem dátum; a dátumot így írja: " +
+                     DateText(faults.first->day);
+            break;
+        default:
+            words += "sem 5000 utáni húzásszám, sem dátum";
+            break;
+    }
+    if (faults.more > 0) words += " (és még " + std::to_string(faults.more) + " hibás sor)";
+    return words + ".";
+}
+
 }  // namespace
+
+std::string RestDayListWords(const RestDayListReport& list) {
+    using Read = RestDayListReport::Read;
+    const std::string name = FileName(list.path);
+    switch (list.read) {
+        case Read::kFolder:
+            return "A " + name + " nem olvasható: ez egy mappa, nem fájl.";
+        case Read::kNoPermission:
+            return "A " + name + " nem olvasható: nincs jogosultsága az olvasásához.";
+        case Read::kDanglingLink:
+            return "A " + name + " hivatkozás, de nem létező fájlra mutat: " + list.link_target +
+                   ".";
+        case Read::kBusy:
+            return "A " + name + " fájlt egy másik program használja; próbálja meg később újra.";
+        case Read::kUnreadable:
+            return "A " + name + " nem olvasható.";
+        case Read::kRead:
+            break;
+    }
+    return list.faults.first ? LineFaultWords(name, list.faults) : std::string();
+}
+
+std::string MisnamedRestDayListWords(std::span<const MisnamedFile> files) {
+    if (files.empty()) return {};
+    if (files.front().kind == MisnamedFile::kNotPlainText) {
+        return "Nincs szunnapok.txt, de van " + Quoted(files.front().name) +
+               ": mentse el egyszerű szövegként, szunnapok.txt néven.";
+    }
+    return "Nincs szunnapok.txt, de van " + QuotedNames(files.first(1)) +
+           ": nevezze át szunnapok.txt névre.";
+}
 
 std::string ListHint::Text() const {
     switch (kind) {
@@ -26,18 +112,22 @@ std::string ListHint::Text() const {
         case kUnreadableDrawFile:
             return "A keno.old nem olvasható.";
         case kBusyDrawFile:
-            return "A keno.old-ot egy másik program használja; próbálja újra.";
+            return "A keno.old-ot egy másik program használja; próbálja meg később újra.";
         case kNoDrawAfterHistory:
             return "A keno.old első 5000 sora után nincs húzás.";
         case kUnknownFolder:
             return "A program mappája nem állapítható meg.";
         case kReadPartly:
             return "A keno.old nem olvasható végig.";
+        case kRestDayList:
+            return words;
         case kNewestDrawOld:
-            return "A legújabb húzás " + std::to_string(days_old) +
-                   " napja volt: hiányzó húzás vagy szünnap?";
+            // As short as the band allows: the day to list goes in as an example.
+            return "A legutolsó sor " + std::to_string(days_old) +
+                   " napos. Szünnap? szunnapok.txt: " +
+                   (example_rest_day ? DateText(*example_rest_day) : "ÉÉÉÉ-HH-NN");
         case kNewestDrawAfterToday:
-            return "A legújabb sor a jövőbe esik: téves szünnap, előre írt sor, rossz óra?";
+            return "A legutolsó sor dátuma jövőbeli: téves szünnap, előre írt sor, rossz óra?";
         case kNone:
             break;
     }
@@ -75,18 +165,21 @@ std::string ResultNotWrittenLine(std::string_view path) {
            "; a korábbi Drawchk.txt megmaradt.\n";
 }
 
-std::string NewestDrawLine(std::int64_t draw, std::chrono::year_month_day date, int days_old) {
-    std::string line =
-        "drawchk: a legújabb sor, " + WithArticle(draw) + ". húzás dátuma " + DateText(date) + ", ";
+std::string NewestDrawLine(std::int64_t draw, std::chrono::year_month_day date, int days_old,
+                           std::optional<std::chrono::year_month_day> example) {
+    std::string line = "drawchk: a legutolsó sor, " + WithArticle(draw) + ". húzás dátuma " +
+                       DateText(date) + ", ";
     if (days_old < 0) {
         return line +
-               "ez a mai nap utáni: vagy a szunnapok.txt olyan húzást sorol fel, amely előtt nem "
-               "volt szünnap, vagy a keno.old még meg nem tartott húzásokat is tartalmaz, vagy "
-               "rossz a számítógép órája.\n";
+               "ez későbbi a mai napnál: vagy a szunnapok.txt olyan napot sorol fel, amelyen volt "
+               "húzás, vagy olyan húzást, amely előtt nem volt szünnap, vagy a keno.old még meg "
+               "nem tartott húzásokat is tartalmaz, vagy rosszul jár a számítógép órája.\n";
     }
     return line + "ez " + std::to_string(days_old) +
            " napja volt: vagy hiányoznak húzások a keno.old végéről (pótolja őket), vagy volt "
-           "egy szünnap, amelyet a program nem ismer (írja be a szunnapok.txt-be).\n";
+           "egy húzás nélküli nap, amelyet a program nem ismer: vegye fel a dátumát a "
+           "szunnapok.txt fájlba, például így: " +
+           (example ? DateText(*example) : "ÉÉÉÉ-HH-NN") + ".\n";
 }
 
 std::string WindowNotOpenedLine(std::string_view why) {

@@ -2,10 +2,14 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include "file_names.h"
+#include "rest_days.h"
 #include "row_list.h"
 
 // Everything the program says in words besides its window's captions: what its list says
@@ -13,8 +17,8 @@
 namespace drawchk {
 
 // What the list says besides its rows: why a check left it empty, or, over the rows, that they
-// stop where a read of the draw file failed or that the newest row's date is not near today.
-// The window paints it inside the list.
+// stop where a read of the draw file failed, that a rest-day list has a fault, or that the
+// newest row's date is not near today. The window paints it inside the list.
 struct ListHint {
     enum Kind {
         kNone,
@@ -25,6 +29,7 @@ struct ListHint {
         kNoDrawAfterHistory,
         kUnknownFolder,
         kReadPartly,
+        kRestDayList,
         kNewestDrawOld,
         kNewestDrawAfterToday,
     };
@@ -40,6 +45,10 @@ struct ListHint {
     // With kNewestDrawOld and kNewestDrawAfterToday: how many days before today the newest row
     // is dated, below 0 after it.
     int days_old = 0;
+    // With kNewestDrawOld: the day without a draw to show as an example, none for the form.
+    std::optional<std::chrono::year_month_day> example_rest_day;
+    // With kRestDayList: the words that name the list and what is wrong with it.
+    std::string words;
 
     // The words, empty for none.
     std::string Text() const;
@@ -59,8 +68,14 @@ std::string HintLine(const ListHint& hint);
 // Batch mode where the result file at `path`, UTF-8, could not be written.
 std::string ResultNotWrittenLine(std::string_view path);
 // Batch mode over a file whose newest row, draw `draw` of `date`, is `days_old` days old (2 or
-// more), or dated after today (less than 0).
-std::string NewestDrawLine(std::int64_t draw, std::chrono::year_month_day date, int days_old);
+// more), with `example` the day without a draw to show (none: the form), or dated after today
+// (less than 0).
+std::string NewestDrawLine(std::int64_t draw, std::chrono::year_month_day date, int days_old,
+                           std::optional<std::chrono::year_month_day> example = {});
+// What is wrong with a rest-day list, a sentence.
+std::string RestDayListWords(const RestDayListReport& list);
+// The files that are likely a rest-day list under another name, a sentence.
+std::string MisnamedRestDayListWords(std::span<const MisnamedFile> files);
 // The window module could not be opened, and why.
 std::string WindowNotOpenedLine(std::string_view why);
 std::string NoWindowModuleIn(std::string_view module, std::string_view folders);

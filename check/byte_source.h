@@ -33,7 +33,7 @@ class MemorySource : public ByteSource {
 
 // How an open of a file for reading ended. kBusy: another program holds it without sharing
 // it, as one saving it or a backup may.
-enum class FileOpen { kOpened, kMissing, kUnreadable, kBusy };
+enum class FileOpen { kOpened, kMissing, kUnreadable, kNoPermission, kBusy };
 
 // Opens through `open`, and while another program holds the file, waits through `wait` and
 // tries again, about a second in all, as the result file's replace does; the last outcome.

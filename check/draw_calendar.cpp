@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "draw_number.h"
+#include "rest_days.h"
 
 namespace drawchk {
 namespace {
@@ -36,9 +37,29 @@ std::string DateText(year_month_day date) {
 }
 
 DrawCalendar::DrawCalendar(const RestDays& rest_days) : rest_days_(rest_days) {
+    const std::chrono::sys_days start{kFirstPreviousDate};
     StartMonth(kFirstPreviousDate);
-    weekday_index_ =
-        std::chrono::weekday{std::chrono::sys_days{kFirstPreviousDate}}.iso_encoding() - 1;
+    weekday_index_ = std::chrono::weekday{start}.iso_encoding() - 1;
+    day_number_ = static_cast<int>(start.time_since_epoch().count());
+}
+
+std::optional<year_month_day> DrawCalendar::LastRestDay() const {
+    if (last_rest_day_ < 0) return std::nullopt;
+    return year_month_day{std::chrono::sys_days{std::chrono::days{last_rest_day_}}};
+}
+
+void DrawCalendar::PassRestDay() {
+    last_rest_day_ = day_number_;
+    NextDay();
+}
+
+void DrawCalendar::PassListedDays() {
+    const std::vector<int>& listed = rest_days_.ListedDays();
+    // The walk only goes forward, so the listed days are met in their order.
+    while (next_listed_ < listed.size() && listed[next_listed_] <= day_number_) {
+        if (listed[next_listed_] == day_number_) PassRestDay();
+        ++next_listed_;
+    }
 }
 
 void DrawCalendar::StartMonth(year_month_day date) {
@@ -51,6 +72,7 @@ void DrawCalendar::StartMonth(year_month_day date) {
 void DrawCalendar::NextDay() {
     using namespace std::chrono;
     weekday_index_ = (weekday_index_ + 1) % 7;
+    ++day_number_;
     if (previous_date_.day() < last_day_) {
         previous_date_ = {previous_date_.year(), previous_date_.month(),
                           previous_date_.day() + days{1}};
@@ -65,8 +87,9 @@ std::int64_t DrawCalendar::NextRow(std::string_view item, const WeekdayLabels& l
                                    std::string& row) {
     const std::string_view number_text = DrawNumberText(item);
     const std::int64_t draw = DrawNumberValue(number_text);
-    if (rest_days_.Contains(draw)) NextDay();
     NextDay();
+    if (rest_days_.Contains(draw)) PassRestDay();
+    PassListedDays();
 
     const std::string& label = labels[weekday_index_];
     row.resize(number_text.size() + 3 + date_text_.size() + 2 + label.size());

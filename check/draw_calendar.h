@@ -2,13 +2,15 @@
 
 #include <array>
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "rest_days.h"
-
 namespace drawchk {
+
+class RestDays;
 
 // Weekday labels, Monday first.
 using WeekdayLabels = std::array<std::string, 7>;
@@ -19,7 +21,8 @@ inline const WeekdayLabels kHungarianDayLabels = {"H", "K", "Sze", "Cs", "P", "S
 // A date as the rows show it: YYYY-MM-DD, whatever the locale.
 std::string DateText(std::chrono::year_month_day date);
 
-// Dates the draws after the history: one day per record, and one more before a rest-day draw.
+// Dates the draws after the history: one day per record, one more before a rest-day draw, and
+// none on a listed day without a draw.
 class DrawCalendar {
   public:
     // The date of the last draw of the skipped history.
@@ -36,6 +39,8 @@ class DrawCalendar {
     std::int64_t NextRow(std::string_view item, const WeekdayLabels& labels, std::string& row);
     // The date of the record dated last.
     std::chrono::year_month_day PreviousDate() const { return previous_date_; }
+    // The last day without a draw the walk has passed; none before the first.
+    std::optional<std::chrono::year_month_day> LastRestDay() const;
 
   private:
     // The walk moves a day at a time, so it keeps the calendar fields and the weekday
@@ -43,9 +48,16 @@ class DrawCalendar {
     void NextDay();
     // Moves the walk to `date`, the first of a month or the start.
     void StartMonth(std::chrono::year_month_day date);
+    // Passes the day the walk stands on: no draw was held on it.
+    void PassRestDay();
+    // Passes every listed day without a draw that the walk stands on.
+    void PassListedDays();
 
     const RestDays& rest_days_;
     std::chrono::year_month_day previous_date_;
+    int day_number_ = 0;                // previous_date_ as days since 1970-01-01
+    int last_rest_day_ = -1;            // the same for the last day passed; -1 for none
+    std::size_t next_listed_ = 0;       // the first listed day the walk has not reached
     std::chrono::day last_day_;         // of previous_date_'s month
     unsigned weekday_index_ = 0;        // Monday is 0
     std::array<char, 10> date_text_{};  // previous_date_ as YYYY-MM-DD, whatever the locale

@@ -5,6 +5,9 @@
 
 namespace drawchk {
 
+// Draws 1 to this are the older history that the check reads past before it dates anything.
+inline constexpr int kHistoryItems = 5000;
+
 // The part of an item that names its draw: its first four characters (fewer if it is
 // shorter), or, when the item begins with a run of more than four digits, that whole run.
 std::string_view DrawNumberText(std::string_view item);

@@ -2,71 +2,51 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
+#include <span>
 #include <string>
+#include <system_error>
 
 #include "byte_source.h"
+#include "draw_calendar.h"
+#include "draw_number.h"
+#include "file_names.h"
+#include "text_encoding.h"
+#include "written_date.h"
 
 namespace drawchk {
 namespace {
 
+using std::chrono::sys_days;
+
 // Days without a draw: 25 December 2012, 2018, 2019, 2023 and 2024, and 26 December 2022.
 constexpr std::int64_t kKnownRestDays[] = {5489, 7679, 8043, 9139, 9502, 9867};
 // A listed number longer than this is no draw number, and could overflow.
-constexpr int kMaxDigits = 12;
-// What Notepad may put in front of a UTF-8 file, and of a UTF-16 one, either way round.
+constexpr std::size_t kMaxDigits = 12;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kLittleEndianMark = "\xFF\xFE";
-constexpr std::string_view kBigEndianMark = "\xFE\xFF";
-
-// The blanks that may group a number's digits by threes: a no-break space, in UTF-8 or in
-// Windows-1250, and the narrow no-break space of Hungarian typesetting.
-constexpr std::string_view kNoBreakSpaces[] = {"\xC2\xA0", "\xA0", "\xE2\x80\xAF"};
-
-// UTF-16 text as the single bytes the list is read in: only digits, blanks and line ends
-// matter, so a no-break space becomes a blank and any other character a '?'.
-std::string FromUtf16(std::string_view bytes, bool big_endian) {
-    std::string text;
-    text.reserve(bytes.size() / 2);
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const auto first = static_cast<unsigned char>(bytes[i]);
-        const auto second = static_cast<unsigned char>(bytes[i + 1]);
-        const unsigned unit = big_endian ? first << 8 | second : second << 8 | first;
-        const bool blank = unit == 0xA0 || unit == 0x202F;
-        text.push_back(unit < 0x80 ? static_cast<char>(unit) : blank ? ' ' : '?');
-    }
-    return text;
-}
-
-// Text without a byte-order mark is UTF-16 where every other byte is zero, or nearly every:
-// text of digits and notes in any 8-bit encoding has no zero bytes at all. `first`: 1 where
-// the zeros stand second (little endian), 0 where they stand first.
-bool ZeroEvery(std::string_view text, std::size_t first) {
-    const std::size_t looked_at = std::min<std::size_t>(text.size(), 64) & ~std::size_t{1};
-    std::size_t zeros = 0;
-    for (std::size_t i = 0; i < looked_at; ++i) {
-        if (text[i] != '\0') continue;
-        if (i % 2 != first) return false;
-        ++zeros;
-    }
-    return looked_at > 0 && zeros * 4 >= looked_at * 3 / 2;
-}
+// The blanks that may group a number's digits by threes: a no-break space and the narrow
+// no-break space of Hungarian typesetting.
+constexpr std::string_view kNoBreakSpaces[] = {"\xC2\xA0", "\xE2\x80\xAF"};
 
 // The length of a blank or no-break space at the start of `text`; 0 for none.
 std::size_t SeparatorLength(std::string_view text) {
-    if (text.starts_with(' ')) return 1;
+    if (text.starts_with(' ') || text.starts_with('\t')) return 1;
     for (const std::string_view space : kNoBreakSpaces) {
         if (text.starts_with(space)) return space.size();
     }
     return 0;
 }
 
+// Whether a form ends where `rest` begins: at the line's end, or at a blank before a note.
+bool EndsForm(std::string_view rest) { return rest.empty() || SeparatorLength(rest) > 0; }
+
 // The digits `line` begins with, with those grouped by threes after a first group of one to
-// three joined to it ("10 231" is 10231); empty where it begins with no digit.
-std::string LeadingNumber(std::string_view line) {
+// three joined to it ("10 231" is 10231); `length` is how many bytes they took.
+std::string LeadingNumber(std::string_view line, std::size_t& length) {
     const auto digits_in = [](std::string_view text) {
         return std::min(text.find_first_not_of("0123456789"), text.size());
     };
-    std::size_t length = digits_in(line);
+    length = digits_in(line);
     std::string number(line.substr(0, length));
     if (length == 0 || length > 3) return number;
     while (true) {
@@ -78,19 +58,65 @@ std::string LeadingNumber(std::string_view line) {
     }
 }
 
-// A file name as the rest-day names are compared: its ASCII letters in lower case, and an
-// ü however it is written as the one UTF-8 letter.
-std::string FoldedName(std::string name) {
-    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    for (const std::string_view other : {"u\xCC\x88", "\xC3\x9C"}) {
-        for (std::size_t at = name.find(other); at != std::string::npos; at = name.find(other)) {
-            name.replace(at, other.size(), "\xC3\xBC");
-        }
+// A draw number, which an ordinal's dot ("10231.") or a Hungarian suffix ("10231-es") may
+// follow; none for a line that does not begin with one.
+std::optional<std::string> ListedNumber(std::string_view line) {
+    std::size_t length = 0;
+    std::string number = LeadingNumber(line, length);
+    std::string_view rest = line.substr(length);
+    if (rest.starts_with('.')) rest.remove_prefix(1);
+    const bool suffix =
+        rest.size() > 1 && rest[0] == '-' && std::isalpha(static_cast<unsigned char>(rest[1]));
+    if (number.empty() || !(EndsForm(rest) || suffix)) return std::nullopt;
+    return number;
+}
+
+// The list's text as UTF-8 lines: UTF-16 decoded whole, any other text line by line, since a
+// list edited in two programs may hold both UTF-8 and Windows-1250 lines.
+std::string ListText(std::string_view bytes) {
+    if (const std::optional<Utf16Layout> utf16 = Utf16LayoutOf(bytes)) {
+        return Utf16ToUtf8(bytes.substr(utf16->mark_bytes), utf16->big_endian);
     }
-    return name;
+    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+    return std::string(bytes);
+}
+
+RestDayListReport::Read WhyNotRead(const std::filesystem::path& path, FileOpen opened,
+                                   std::string& link_target) {
+    using Read = RestDayListReport::Read;
+    std::error_code error;
+    if (opened == FileOpen::kBusy) return Read::kBusy;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, error)) &&
+        !std::filesystem::exists(path, error)) {
+        const std::u8string target = std::filesystem::read_symlink(path, error).u8string();
+        link_target = ShownText({reinterpret_cast<const char*>(target.data()), target.size()});
+        return Read::kDanglingLink;
+    }
+    if (std::filesystem::is_directory(path, error)) return Read::kFolder;
+    return opened == FileOpen::kNoPermission ? Read::kNoPermission : Read::kUnreadable;
 }
 
 }  // namespace
+
+ListedLine ReadListedLine(std::string_view line) {
+    line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
+    if (line.empty() || line[0] < '0' || line[0] > '9') return {};
+    if (const std::optional<WrittenDate> written = ReadWrittenDate(line);
+        written && EndsForm(line.substr(written->length))) {
+        const sys_days first_draw =
+            sys_days{DrawCalendar::kFirstPreviousDate} + std::chrono::days{1};
+        return {
+            sys_days{written->date} < first_draw ? ListedLine::kBeforeFirstDraw : ListedLine::kDay,
+            0, written->date};
+    }
+    if (const std::optional<std::string> number = ListedNumber(line)) {
+        std::int64_t draw = 0;
+        for (const char c : *number) draw = draw * 10 + (c - '0');
+        if (number->size() <= kMaxDigits && draw > kHistoryItems) return {ListedLine::kDraw, draw};
+    }
+    if (const auto day = ReadDayFirstDate(line)) return {ListedLine::kDayFirst, 0, *day};
+    return {ListedLine::kNeitherForm};
+}
 
 std::vector<std::filesystem::path> RestDayFilesIn(const std::filesystem::path& folder) {
     std::vector<std::filesystem::path> lists;
@@ -98,8 +124,9 @@ std::vector<std::filesystem::path> RestDayFilesIn(const std::filesystem::path& f
     for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
         const std::u8string name = entry->path().filename().u8string();
-        const std::string folded = FoldedName({name.begin(), name.end()});
-        if (folded == "szunnapok.txt" || folded == "sz\xC3\xBCnnapok.txt") {
+        const std::string folded = FoldedName(std::string(name.begin(), name.end()));
+        if (std::find(kRestDayListNames.begin(), kRestDayListNames.end(), folded) !=
+            kRestDayListNames.end()) {
             lists.push_back(entry->path());
         }
     }
@@ -120,36 +147,77 @@ void RestDays::Add(std::int64_t draw) {
     if (place == far_.end() || *place != draw) far_.insert(place, draw);
 }
 
+void RestDays::AddDay(int day) {
+    const auto place = std::lower_bound(days_.begin(), days_.end(), day);
+    if (place == days_.end() || *place != day) days_.insert(place, day);
+}
+
 bool RestDays::ContainsFar(std::int64_t draw) const {
     return std::binary_search(far_.begin(), far_.end(), draw);
 }
 
-void RestDays::AddListed(std::string_view text) {
-    if (text.starts_with(kLittleEndianMark) || text.starts_with(kBigEndianMark)) {
-        AddListed(FromUtf16(text.substr(2), text.starts_with(kBigEndianMark)));
-        return;
+const ListedEntry* RestDays::EntryOfDraw(std::int64_t draw) const {
+    for (const auto& [listed, entry] : draw_entries_) {
+        if (listed == draw) return &entries_[entry];
     }
-    if (ZeroEvery(text, 1) || ZeroEvery(text, 0)) {
-        AddListed(FromUtf16(text, ZeroEvery(text, 0)));
-        return;
-    }
-    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-    while (!text.empty()) {
-        const std::size_t line_end = std::min(text.find_first_of("\r\n"), text.size());
-        std::string_view line = text.substr(0, line_end);
-        text.remove_prefix(std::min(line_end + 1, text.size()));
-        line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
-        const std::string digits = LeadingNumber(line);
-        if (digits.empty() || digits.size() > kMaxDigits) continue;
-        std::int64_t draw = 0;
-        for (const char c : digits) draw = draw * 10 + (c - '0');
-        Add(draw);
-    }
+    return nullptr;
 }
 
-void RestDays::AddListedIn(const std::filesystem::path& path) {
+const ListedEntry* RestDays::EntryOfDay(int day) const {
+    for (const auto& [listed, entry] : day_entries_) {
+        if (listed == day) return &entries_[entry];
+    }
+    return nullptr;
+}
+
+void RestDays::AddLine(std::string_view line, int number, ListedFaults& faults) {
+    const ListedLine listed = ReadListedLine(line);
+    if (listed.kind == ListedLine::kNote) return;
+    ListedEntry entry{lists_read_, number, ShownText(line)};
+    if (listed.IsFault()) {
+        if (faults.first) {
+            ++faults.more;
+        } else {
+            faults.first = listed;
+            faults.first_entry = std::move(entry);
+        }
+        return;
+    }
+    if (listed.kind == ListedLine::kDraw) {
+        if (!EntryOfDraw(listed.draw)) draw_entries_.emplace_back(listed.draw, entries_.size());
+        Add(listed.draw);
+    } else {
+        const int day = static_cast<int>(sys_days{listed.day}.time_since_epoch().count());
+        if (!EntryOfDay(day)) day_entries_.emplace_back(day, entries_.size());
+        AddDay(day);
+    }
+    entries_.push_back(std::move(entry));
+}
+
+ListedFaults RestDays::AddListed(std::string_view bytes) {
+    const std::string text = ListText(bytes);
+    ListedFaults faults;
+    std::string_view rest = text;
+    for (int number = 1; !rest.empty(); ++number) {
+        const std::size_t line_end = std::min(rest.find_first_of("\r\n"), rest.size());
+        AddLine(TextToUtf8(rest.substr(0, line_end)), number, faults);
+        // CR LF is one line end, a lone CR or LF another.
+        const bool cr_lf = rest.substr(line_end).starts_with("\r\n");
+        rest.remove_prefix(std::min(line_end + (cr_lf ? 2 : 1), rest.size()));
+    }
+    ++lists_read_;
+    return faults;
+}
+
+RestDayListReport RestDays::AddListedIn(const std::filesystem::path& path) {
+    RestDayListReport report;
+    report.path = path;
     FileSource file;
-    if (file.Open(path) != FileOpen::kOpened) return;
+    const FileOpen opened = file.Open(path);
+    if (opened != FileOpen::kOpened) {
+        report.read = WhyNotRead(path, opened, report.link_target);
+        return report;
+    }
     std::string text;
     // One byte past the bound tells a file that was cut from one that just fits.
     while (text.size() <= kListedBytes) {
@@ -157,13 +225,17 @@ void RestDays::AddListedIn(const std::filesystem::path& path) {
         if (chunk.empty()) break;
         text.append(chunk.data(), std::min(chunk.size(), kListedBytes + 1 - text.size()));
     }
-    if (file.ReadFailed()) return;
+    if (file.ReadFailed()) {
+        report.read = RestDayListReport::Read::kUnreadable;
+        return report;
+    }
     if (text.size() > kListedBytes) {
         // A number cut at the bound would be another number.
         text.resize(kListedBytes);
         text.resize(std::min(text.find_last_of("\r\n") + 1, text.size()));
     }
-    AddListed(text);
+    report.faults = AddListed(text);
+    return report;
 }
 
 }  // namespace drawchk

@@ -42,8 +42,8 @@ std::string MisnamedDrawFile(const std::filesystem::path& folder) {
 
 }  // namespace
 
-bool DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
-               const RestDays& rest_days, int history) {
+WalkEnd DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
+                  const RestDays& rest_days, int history) {
     DrawReader reader(source);
     // Failed reads count like good ones, so a short file does not stop the count.
     for (int i = 0; i < history; ++i) reader.SkipItem();
@@ -67,7 +67,7 @@ bool DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
         }
         rows.NoteNewestDate(calendar.PreviousDate());
     }
-    return !source.ReadFailed();
+    return {.read_whole = !source.ReadFailed(), .last_rest_day = calendar.LastRestDay()};
 }
 
 CheckOutcome RunCheck(const std::filesystem::path& program_folder, RowList& rows,
@@ -77,7 +77,14 @@ CheckOutcome RunCheck(const std::filesystem::path& program_folder, RowList& rows
     CheckOutcome outcome;
     // Read anew at every check, so an edit of the list counts at the next one.
     RestDays rest_days;
-    for (const std::filesystem::path& list : RestDayFilesIn(folder)) rest_days.AddListedIn(list);
+    const std::vector<std::filesystem::path> lists = RestDayFilesIn(folder);
+    for (const std::filesystem::path& list : lists) {
+        RestDayListReport report = rest_days.AddListedIn(list);
+        if (report.HasFault()) outcome.rest_day_lists.push_back(std::move(report));
+    }
+    if (lists.empty()) {
+        outcome.misnamed_rest_day_lists = MisnamedFilesIn(folder, kRestDayListNames, true);
+    }
     {
         FileSource draw_file;
         const FileOpen opened = draw_file.Open(folder / kDrawFileName);
@@ -86,8 +93,8 @@ CheckOutcome RunCheck(const std::filesystem::path& program_folder, RowList& rows
                             : opened == FileOpen::kBusy    ? DrawFile::kBusy
                                                            : DrawFile::kUnreadable;
         // The rows up to a failed read stay, but the file was not read to its end.
-        if (!DateDraws(draw_file, rows, labels, rest_days))
-            outcome.draw_file = DrawFile::kUnreadable;
+        outcome.walk = DateDraws(draw_file, rows, labels, rest_days);
+        if (!outcome.walk.read_whole) outcome.draw_file = DrawFile::kUnreadable;
     }  // The draw file is closed before the result file is opened.
     if (outcome.draw_file == DrawFile::kMissing)
         outcome.misnamed_draw_file = MisnamedDrawFile(folder);

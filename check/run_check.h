@@ -1,17 +1,20 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "byte_source.h"
 #include "draw_calendar.h"
+#include "draw_number.h"
+#include "file_names.h"
 #include "rest_days.h"
 #include "row_list.h"
 
 namespace drawchk {
 
-// The older history that the check reads past before it dates anything.
-inline constexpr int kHistoryItems = 5000;
 // The rows the window's list shows at once; the newest row stands at its bottom.
 inline constexpr int kVisibleRows = 15;
 
@@ -23,6 +26,15 @@ inline const std::filesystem::path kResultFileName = "Drawchk.txt";
 // waited for it.
 enum class DrawFile { kRead, kMissing, kUnreadable, kBusy };
 
+// What a walk found besides its rows.
+struct WalkEnd {
+    // Whether the source was read to its end; false where a read failed part-way.
+    bool read_whole = true;
+    // The last day without a draw that the walk passed, one the program knows or a listed one;
+    // none before the first.
+    std::optional<std::chrono::year_month_day> last_rest_day;
+};
+
 // What a check managed: batch mode turns it into its exit status, a window into the hint it
 // shows in an empty list.
 struct CheckOutcome {
@@ -32,15 +44,19 @@ struct CheckOutcome {
     // that adds an extension saves it, "KENO.OLD", or "keno.old " with a blank after it), the
     // first in name order, UTF-8; empty for none. The check never reads it.
     std::string misnamed_draw_file;
+    // The rest-day lists read, or not, with a fault; none for lists without one.
+    std::vector<RestDayListReport> rest_day_lists;
+    // Where no list has a right name, the files that are likely one under another name.
+    std::vector<MisnamedFile> misnamed_rest_day_lists;
+    WalkEnd walk;
 };
 
 // Reads past `history` items, then dates every further item into `rows`, which it clears
 // first. A row whose draw number is not the one its place stands for (draw `history` + 1 for
 // the first row, and so on) is marked out of place. A failed step is skipped and remembered:
 // the walk ends at the first failed read, or at the read after a row that did not fit.
-// Returns false where the source failed to read, so its end was never reached.
-bool DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
-               const RestDays& rest_days = RestDays(), int history = kHistoryItems);
+WalkEnd DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
+                  const RestDays& rest_days = RestDays(), int history = kHistoryItems);
 
 // The whole check: dates the draw file in `program_folder` into `rows`, with the rest days
 // the program knows and those listed beside the draw file, scrolls the rows so the newest

@@ -30,7 +30,8 @@ FileOpen OpenForReading(const std::filesystem::path& path, UniqueFile& file) {
     // O_NONBLOCK keeps the open itself from waiting for a writer when the path is a FIFO.
     UniqueFile opened(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!opened) {
-        return errno == ENOENT || errno == ENOTDIR ? FileOpen::kMissing : FileOpen::kUnreadable;
+        if (errno == ENOENT || errno == ENOTDIR) return FileOpen::kMissing;
+        return errno == EACCES || errno == EPERM ? FileOpen::kNoPermission : FileOpen::kUnreadable;
     }
     struct stat info {};
     if (::fstat(opened.get(), &info) != 0 || !S_ISREG(info.st_mode)) return FileOpen::kUnreadable;

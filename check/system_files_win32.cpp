@@ -58,9 +58,11 @@ FileOpen OpenForReading(const std::filesystem::path& path, UniqueFile& file) {
         if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) {
             return FileOpen::kBusy;
         }
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
-                   ? FileOpen::kMissing
-                   : FileOpen::kUnreadable;
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+            return FileOpen::kMissing;
+        }
+        // A folder answers so too, which its caller tells apart.
+        return error == ERROR_ACCESS_DENIED ? FileOpen::kNoPermission : FileOpen::kUnreadable;
     }
     BY_HANDLE_FILE_INFORMATION info{};
     if (GetFileType(opened.get()) != FILE_TYPE_DISK ||

@@ -24,6 +24,8 @@ struct BatchCase {
     std::string draw_file = "keno.old";
     std::vector<std::string> args = {"Frissit"};
     std::string folder = "drawchk";
+    std::string today = {};                    // DRAWCHK_TODAY, where not the tests' own
+    std::vector<std::string> subfolders = {};  // made in the program folder
 };
 
 inline void PrintTo(const BatchCase& c, std::ostream* out) { *out << c.name; }
@@ -35,7 +37,10 @@ inline void ExpectBatchRun(const BatchCase& c) {
     WriteFile(folder / "Drawchk.txt", "earlier result\r\n");
     if (c.draws) WriteFile(folder / c.draw_file, *c.draws);
     if (c.rest_days) WriteFile(folder / c.rest_day_file, *c.rest_days);
-    const ProgramRun run = RunProgram(folder.program(), {.args = c.args});
+    for (const std::string& name : c.subfolders) std::filesystem::create_directory(folder / name);
+    RunOptions options{.args = c.args};
+    if (!c.today.empty()) options.environment = {"DRAWCHK_TODAY=" + c.today};
+    const ProgramRun run = RunProgram(folder.program(), options);
     EXPECT_TRUE(run.exited);
     EXPECT_FALSE(run.window_seen);
     EXPECT_EQ(run.status, c.status);
@@ -61,18 +66,37 @@ inline std::vector<BatchCase> BatchCases(std::vector<BatchCase> own) {
          .draws = SampleDraws(1, 10100),
          .status = 0,
          .result = "10100   2025-08-16  Szo\r\n",
-         .output = "drawchk: a legújabb sor, a 10100. húzás dátuma 2025-08-16, ez 14 napja volt: "
-                   "vagy hiányoznak húzások a keno.old végéről (pótolja őket), vagy volt egy "
-                   "szünnap, amelyet a program nem ismer (írja be a szunnapok.txt-be).\n"},
+         .output = "drawchk: a legutolsó sor, a 10100. húzás dátuma 2025-08-16, ez 14 napja "
+                   "volt: vagy hiányoznak húzások a keno.old végéről (pótolja őket), vagy volt "
+                   "egy húzás nélküli nap, amelyet a program nem ismer: vegye fel a dátumát a "
+                   "szunnapok.txt fájlba, például így: ÉÉÉÉ-HH-NN.\n"},
+        // Complete to the day before, with no draw on 2025-12-25, which the program does not
+        // know: a day early until that day is listed, and the line names it.
+        {.name = "UnknownChristmasIsNamedInTheLine",
+         .draws = SampleDraws(1, 10577),
+         .status = 0,
+         .result = "10577   2026-12-06  V\r\n",
+         .output = "drawchk: a legutolsó sor, a 10577. húzás dátuma 2026-12-06, ez 2 napja "
+                   "volt: vagy hiányoznak húzások a keno.old végéről (pótolja őket), vagy volt "
+                   "egy húzás nélküli nap, amelyet a program nem ismer: vegye fel a dátumát a "
+                   "szunnapok.txt fájlba, például így: 2025-12-25.\n",
+         .today = "2026-12-08"},
+        {.name = "ChristmasListedAsADateIsSilent",
+         .draws = SampleDraws(1, 10577),
+         .status = 0,
+         .result = "10577   2026-12-07  H\r\n",
+         .rest_days = "2025. december 25. kar\xE1"
+                      "csony\r\n",
+         .today = "2026-12-08"},
         {.name = "NewestRowAfterTodaySaysSo",
          .draws = sample,
          .status = 0,
          .result = "10113   2025-08-31  V\r\n",
-         .output = "drawchk: a legújabb sor, a 10113. húzás dátuma 2025-08-31, ez a mai nap "
-                   "utáni: vagy a szunnapok.txt olyan húzást sorol fel, amely előtt nem volt "
-                   "szünnap, vagy a keno.old még meg nem tartott húzásokat is tartalmaz, vagy "
-                   "rossz a számítógép órája.\n",
-         .rest_days = "10100\r\n10110\r\n"},
+         .output = "drawchk: a legutolsó sor, a 10113. húzás dátuma 2025-08-31, ez későbbi a mai "
+                   "napnál: vagy a szunnapok.txt olyan napot sorol fel, amelyen volt húzás, vagy "
+                   "olyan húzást, amely előtt nem volt szünnap, vagy a keno.old még meg nem "
+                   "tartott húzásokat is tartalmaz, vagy rosszul jár a számítógép órája.\n",
+         .rest_days = "10100\r\n2025-08-20\r\n"},
         {.name = "MissingDrawFile",
          .status = 1,
          .result = "\r\n",
@@ -123,6 +147,20 @@ inline std::vector<BatchCase> BatchCases(std::vector<BatchCase> own) {
          .result = "10113   2025-08-30  Szo\r\n",
          .rest_days = "10 100\r\n",
          .rest_day_file = "SZUNNAPOK.TXT"},
+        {.name = "MisnamedRestDayListIsNamed",
+         .draws = sample,
+         .status = 0,
+         .result = "10113   2025-08-29  P\r\n",
+         .output = "drawchk: nincs szunnapok.txt, de van „szunnapok.txt.txt”: nevezze át "
+                   "szunnapok.txt névre.\n",
+         .rest_days = "10100\r\n",
+         .rest_day_file = "szunnapok.txt.txt"},
+        {.name = "RestDayListThatIsAFolderIsSaid",
+         .draws = sample,
+         .status = 0,
+         .result = "10113   2025-08-29  P\r\n",
+         .output = "drawchk: a szunnapok.txt nem olvasható: ez egy mappa, nem fájl.\n",
+         .subfolders = {"szunnapok.txt"}},
         {.name = "RestDayListNamedInDecomposedFormCounts",
          .draws = sample,
          .status = 0,

@@ -14,7 +14,8 @@ struct RunOptions {
     // The arguments, UTF-8. Windows hands a program one raw text: there they are joined by
     // blanks, as they stand, after the quoted program name.
     std::vector<std::string> args;
-    // POSIX: added to ours, less any display, which a test gives where it wants one.
+    // "NAME=value", in place of ours of the same name; on POSIX ours lack any display, which a
+    // test gives where it wants one.
     std::vector<std::string> environment;
     std::chrono::milliseconds deadline = std::chrono::seconds(30);
     // POSIX: asked while the program runs; once it answers true, the program is ended, as

@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "program_runner.h"
 
 extern char** environ;
@@ -14,10 +16,15 @@ namespace drawchk::testing {
 ProgramRun RunProgram(const std::filesystem::path& program, const RunOptions& options) {
     // Everything the child needs is built before the fork.
     std::vector<std::string> env;
+    const auto given = [&options](const std::string& entry) {
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        return std::any_of(options.environment.begin(), options.environment.end(),
+                           [&name](const std::string& e) { return e.starts_with(name); });
+    };
     for (char** e = environ; *e != nullptr; ++e) {
         const std::string entry = *e;
         if (!entry.starts_with("DISPLAY=") && !entry.starts_with("WAYLAND_DISPLAY=") &&
-            !entry.starts_with("QT_QPA_PLATFORM=")) {
+            !entry.starts_with("QT_QPA_PLATFORM=") && !given(entry)) {
             env.push_back(entry);
         }
     }

@@ -1,7 +1,10 @@
 #include <windows.h>
 
+#include <algorithm>
+#include <cwchar>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "program_runner.h"
 #include "temp_folder.h"
@@ -27,6 +30,29 @@ BOOL CALLBACK FindDrawchkWindow(HWND window, LPARAM search_address) {
     return !search.found;
 }
 
+// Ours, with `given` ("NAME=value") in place of any of the same name, as CreateProcessW takes
+// it: sorted, each ended by a null, and one more null after the last; empty for ours as it is.
+std::wstring EnvironmentBlock(const std::vector<std::string>& given) {
+    if (given.empty()) return {};
+    const auto name = [](std::wstring_view entry) { return entry.substr(0, entry.find(L'=') + 1); };
+    std::vector<std::wstring> entries;
+    for (const std::string& entry : given) entries.push_back(ToWide(entry));
+    const std::size_t ours_from = entries.size();
+    wchar_t* ours = GetEnvironmentStringsW();
+    for (const wchar_t* entry = ours; *entry != L'\0'; entry += wcslen(entry) + 1) {
+        const std::wstring_view text(entry);
+        const bool replaced =
+            std::any_of(entries.begin(), entries.begin() + ours_from,
+                        [&](const std::wstring& e) { return name(e) == name(text); });
+        if (!replaced) entries.emplace_back(text);
+    }
+    FreeEnvironmentStringsW(ours);
+    std::sort(entries.begin(), entries.end());
+    std::wstring block;
+    for (const std::wstring& entry : entries) block += entry + L'\0';
+    return block + L'\0';
+}
+
 }  // namespace
 
 ProgramRun RunProgram(const std::filesystem::path& program, const RunOptions& options) {
@@ -35,6 +61,7 @@ ProgramRun RunProgram(const std::filesystem::path& program, const RunOptions& op
     std::wstring command_line = L"\"" + program.wstring() + L"\"";
     for (const std::string& arg : options.args) command_line += L" " + ToWide(arg);
     std::wstring desktop = ToWide(options.desktop);
+    std::wstring environment = EnvironmentBlock(options.environment);
     // Its stdout and stderr go to a file of their own, read when it has ended.
     wchar_t temp_folder[MAX_PATH] = {};
     wchar_t output_path[MAX_PATH] = {};
@@ -57,7 +84,8 @@ ProgramRun RunProgram(const std::filesystem::path& program, const RunOptions& op
     for (int attempt = 0; attempt < 5 && !started; ++attempt) {
         if (attempt > 0) Sleep(100);
         started = CreateProcessW(
-            program.c_str(), command_line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+            program.c_str(), command_line.data(), nullptr, nullptr, TRUE,
+            CREATE_UNICODE_ENVIRONMENT, environment.empty() ? nullptr : environment.data(),
             options.working_folder.empty() ? nullptr : options.working_folder.c_str(), &startup,
             &process);
     }

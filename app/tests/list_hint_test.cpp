@@ -97,8 +97,8 @@ TEST(WindowCheck, JudgesTheNewestRowAgainstToday) {
         const ListHint hint = HintForList({.draw_file = c.draw_file}, rows, [&] { return today; });
         EXPECT_EQ(hint.kind, c.hint) << c.days_old << (c.marked ? " marked" : "");
         if (c.hint == ListHint::kNewestDrawOld) {
-            EXPECT_TRUE(hint.Text().starts_with("A legújabb húzás " + std::to_string(c.days_old) +
-                                                " napja volt:"));
+            EXPECT_TRUE(hint.Text().starts_with("A legutolsó sor " + std::to_string(c.days_old) +
+                                                " napos."));
         }
     }
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "draw_number.h"
+#include "rest_days.h"
 
 namespace drawchk {
 namespace {

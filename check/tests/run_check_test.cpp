@@ -180,7 +180,7 @@ TEST(DateDraws, AFailedReadEndsTheWalkWithoutTheItemItCutAndSaysSo) {
     for (const auto& [fail_at, rows_kept] : failures) {
         testing::ChunkedSource source(std::string_view(draws), 1, fail_at);
         RowList rows;
-        EXPECT_FALSE(DateDraws(source, rows, kHungarianDayLabels)) << fail_at;
+        EXPECT_FALSE(DateDraws(source, rows, kHungarianDayLabels).read_whole) << fail_at;
         ASSERT_EQ(rows.Count(), rows_kept) << fail_at;
         if (rows_kept > 0) {
             EXPECT_EQ(rows.Text(rows_kept - 1).substr(0, 4), std::to_string(5000 + rows_kept));
@@ -188,7 +188,7 @@ TEST(DateDraws, AFailedReadEndsTheWalkWithoutTheItemItCutAndSaysSo) {
     }
     testing::ChunkedSource whole(std::string_view(draws), 7);
     RowList rows;
-    EXPECT_TRUE(DateDraws(whole, rows, kHungarianDayLabels));
+    EXPECT_TRUE(DateDraws(whole, rows, kHungarianDayLabels).read_whole);
     EXPECT_EQ(rows.Count(), 10);
 }
 

@@ -99,7 +99,8 @@ TEST(BatchDrawFile, HeldByAnotherProgramIsWaitedForThenNamed) {
         std::string output;
     } cases[] = {
         {500, 0, "10113   2025-08-29  P\r\n", ""},
-        {3000, 1, "\r\n", "drawchk: a keno.old-ot egy másik program használja; próbálja újra.\n"},
+        {3000, 1, "\r\n",
+         "drawchk: a keno.old-ot egy másik program használja; próbálja meg később újra.\n"},
     };
     for (const auto& c : cases) {
         ProgramCopy folder;
