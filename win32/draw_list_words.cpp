@@ -28,11 +28,12 @@ void DrawList::PaintHint() const {
 }
 
 int DrawList::BandHeight() const {
-    // Measured as if the scroll bar showed, so the words fit whether it does or not.
+    // Measured in the width the words are painted in: the band runs across the rows and the
+    // scroll bar, whether the bar shows or not.
     RECT place{};
     GetClientRect(list_, &place);
     const bool bar_shows = (GetWindowLongPtrW(list_, GWL_STYLE) & WS_VSCROLL) != 0;
-    place.right -= (bar_shows ? 0 : GetSystemMetrics(SM_CXVSCROLL)) + 2 * hint_margin_;
+    place.right += (bar_shows ? GetSystemMetrics(SM_CXVSCROLL) : 0) - 2 * hint_margin_;
     place.bottom = 0;
     const WindowDc dc(list_);
     const HGDIOBJ old_font = SelectObject(dc.get(), Font());
