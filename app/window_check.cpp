@@ -2,6 +2,7 @@
 
 #include "list_check.h"
 #include "run_check.h"
+#include "text_encoding.h"
 #include "window_design.h"
 
 namespace drawchk {
@@ -12,17 +13,12 @@ static_assert(design::kListRows == kVisibleRows);
 
 WindowCheck& Of(void* check) { return *static_cast<WindowCheck*>(check); }
 
-std::string Utf8(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return {text.begin(), text.end()};
-}
-
 }  // namespace
 
 WindowCheck::WindowCheck(std::optional<std::filesystem::path> program_folder, TodaySource today)
     : program_folder_(std::move(program_folder)), today_(std::move(today)) {
     if (program_folder_) {
-        program_folder_text_ = Utf8(*program_folder_);
+        program_folder_text_ = PathText(*program_folder_);
         checked_files_.emplace(*program_folder_);
     }
     services_.check = this;
@@ -42,7 +38,8 @@ WindowCheck::WindowCheck(std::optional<std::filesystem::path> program_folder, To
         if (index == 0) {
             texts.clear();
             if (self.checked_files_) {
-                for (const auto& path : self.checked_files_->Paths()) texts.push_back(Utf8(path));
+                for (const auto& path : self.checked_files_->Paths())
+                    texts.push_back(PathText(path));
             }
         }
         return index >= 0 && index < static_cast<int>(texts.size())

@@ -5,6 +5,8 @@
 #include <optional>
 #include <system_error>
 
+#include "text_encoding.h"
+
 namespace drawchk {
 namespace {
 
@@ -60,8 +62,7 @@ std::vector<MisnamedFile> MisnamedFilesIn(const std::filesystem::path& folder,
     std::error_code error;
     for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
-        const std::u8string u8name = entry->path().filename().u8string();
-        const std::string name(u8name.begin(), u8name.end());
+        const std::string name = PathText(entry->path().filename());
         const std::string folded = FoldedName(name);
         for (const std::string_view one : wanted) {
             if (name == one || (any_case && folded == one)) break;

@@ -88,8 +88,7 @@ RestDayListReport::Read WhyNotRead(const std::filesystem::path& path, FileOpen o
     if (opened == FileOpen::kBusy) return Read::kBusy;
     if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, error)) &&
         !std::filesystem::exists(path, error)) {
-        const std::u8string target = std::filesystem::read_symlink(path, error).u8string();
-        link_target = ShownText({reinterpret_cast<const char*>(target.data()), target.size()});
+        link_target = ShownText(PathText(std::filesystem::read_symlink(path, error)));
         return Read::kDanglingLink;
     }
     if (std::filesystem::is_directory(path, error)) return Read::kFolder;
@@ -123,8 +122,7 @@ std::vector<std::filesystem::path> RestDayFilesIn(const std::filesystem::path& f
     std::error_code error;
     for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
-        const std::u8string name = entry->path().filename().u8string();
-        const std::string folded = FoldedName(std::string(name.begin(), name.end()));
+        const std::string folded = FoldedName(PathText(entry->path().filename()));
         if (std::find(kRestDayListNames.begin(), kRestDayListNames.end(), folded) !=
             kRestDayListNames.end()) {
             lists.push_back(entry->path());
@@ -170,16 +168,16 @@ const ListedEntry* RestDays::EntryOfDay(int day) const {
     return nullptr;
 }
 
-void RestDays::AddLine(std::string_view line, int number, ListedFaults& faults) {
+void RestDays::AddLine(std::string_view line, ListedEntry where, ListedFaults& faults) {
     const ListedLine listed = ReadListedLine(line);
     if (listed.kind == ListedLine::kNote) return;
-    ListedEntry entry{lists_read_, number, ShownText(line)};
+    where.text = ShownText(line);
     if (listed.IsFault()) {
         if (faults.first) {
             ++faults.more;
         } else {
             faults.first = listed;
-            faults.first_entry = std::move(entry);
+            faults.first_entry = std::move(where);
         }
         return;
     }
@@ -191,21 +189,20 @@ void RestDays::AddLine(std::string_view line, int number, ListedFaults& faults) 
         if (!EntryOfDay(day)) day_entries_.emplace_back(day, entries_.size());
         AddDay(day);
     }
-    entries_.push_back(std::move(entry));
+    entries_.push_back(std::move(where));
 }
 
-ListedFaults RestDays::AddListed(std::string_view bytes) {
+ListedFaults RestDays::AddListed(std::string_view bytes, std::string_view list_name) {
     const std::string text = ListText(bytes);
     ListedFaults faults;
     std::string_view rest = text;
     for (int number = 1; !rest.empty(); ++number) {
         const std::size_t line_end = std::min(rest.find_first_of("\r\n"), rest.size());
-        AddLine(TextToUtf8(rest.substr(0, line_end)), number, faults);
+        AddLine(TextToUtf8(rest.substr(0, line_end)), {std::string(list_name), number, {}}, faults);
         // CR LF is one line end, a lone CR or LF another.
         const bool cr_lf = rest.substr(line_end).starts_with("\r\n");
         rest.remove_prefix(std::min(line_end + (cr_lf ? 2 : 1), rest.size()));
     }
-    ++lists_read_;
     return faults;
 }
 
@@ -234,7 +231,7 @@ RestDayListReport RestDays::AddListedIn(const std::filesystem::path& path) {
         text.resize(kListedBytes);
         text.resize(std::min(text.find_last_of("\r\n") + 1, text.size()));
     }
-    report.faults = AddListed(text);
+    report.faults = AddListed(text, ShownText(PathText(path.filename())));
     return report;
 }
 

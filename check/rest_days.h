@@ -47,10 +47,10 @@ struct ListedLine {
 // each of which a blank and any note may follow.
 ListedLine ReadListedLine(std::string_view line);
 
-// Where a listed draw or day came from: the list's place among those read, its line counting
-// from 1, and the line as the user wrote it, UTF-8 and fit to be shown.
+// Where a listed draw or day came from: the list's file name, its line counting from 1, and
+// the line as the user wrote it, each UTF-8 and fit to be shown.
 struct ListedEntry {
-    std::size_t list = 0;
+    std::string list;
     int line = 0;
     std::string text;
 };
@@ -93,10 +93,10 @@ class RestDays {
     // The listed days, as days since 1970-01-01, in order, each once.
     const std::vector<int>& ListedDays() const { return days_; }
 
-    // Adds the draws and days that the lines of one list give. The text is UTF-8,
+    // Adds the draws and days that the lines of the list `list_name` give. The text is UTF-8,
     // Windows-1250, or UTF-16 (as Notepad saves "Unicode"), told by its byte-order mark or,
     // without one, by every other byte being zero.
-    ListedFaults AddListed(std::string_view text);
+    ListedFaults AddListed(std::string_view text, std::string_view list_name = "szunnapok.txt");
     // Adds what the file at `path` lists, if it is a file that can be read; only its first
     // kListedBytes count, up to the last whole line in them.
     RestDayListReport AddListedIn(const std::filesystem::path& path);
@@ -112,7 +112,7 @@ class RestDays {
     void Add(std::int64_t draw);
     void AddDay(int day);
     bool ContainsFar(std::int64_t draw) const;
-    void AddLine(std::string_view line, int number, ListedFaults& faults);
+    void AddLine(std::string_view line, ListedEntry where, ListedFaults& faults);
 
     std::vector<bool> near_;
     std::vector<std::int64_t> far_;  // sorted, each once
@@ -121,7 +121,6 @@ class RestDays {
     std::vector<ListedEntry> entries_;
     std::vector<std::pair<std::int64_t, std::size_t>> draw_entries_;
     std::vector<std::pair<int, std::size_t>> day_entries_;
-    std::size_t lists_read_ = 0;
 };
 
 }  // namespace drawchk

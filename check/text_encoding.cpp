@@ -129,6 +129,11 @@ std::string TextToUtf8(std::string_view bytes) {
     return text;
 }
 
+std::string PathText(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
 std::string ShownText(std::string_view bytes) {
     const std::string text = TextToUtf8(bytes);
     std::string shown;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ bool IsUtf8(std::string_view text);
 
 // Text as UTF-8: already UTF-8 as it is, otherwise read as Windows-1250.
 std::string TextToUtf8(std::string_view bytes);
+
+// A path as UTF-8 text, as every message and the window's table take it.
+std::string PathText(const std::filesystem::path& path);
 
 // Text fit to stand inside one line of a message: UTF-8 as above, with every control
 // character (a line end, a tab, an escape) shown as '?'.
