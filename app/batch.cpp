@@ -2,6 +2,7 @@
 
 #include "messages.h"
 #include "screen.h"
+#include "text_encoding.h"
 
 namespace drawchk {
 
@@ -28,14 +29,16 @@ int RunBatch(const std::optional<std::filesystem::path>& program_folder, const T
     if (rows.FirstBreak()) {
         SayOnStderr(BreakLine(*rows.FirstBreak(), rows.FirstBreak()->row == rows.Count() - 1));
     }
+    if (const std::optional<ListHint> dates = LineDatesHint(outcome)) SayOnStderr(HintLine(*dates));
     if (const std::optional<ListHint> newest = JudgeNewestRow(outcome, rows, today)) {
-        // Rows in place: the newest row holds the draw of its place.
-        SayOnStderr(NewestDrawLine(kHistoryItems + rows.Count(), *rows.NewestDate(),
+        // Rows in place: the newest row holds the draw of its place, dated as the draw file's
+        // own dates give it where they can be trusted.
+        SayOnStderr(NewestDrawLine(kHistoryItems + rows.Count(),
+                                   outcome.walk.line_dates.newest_date.value_or(*rows.NewestDate()),
                                    newest->days_old, newest->example_rest_day));
     }
     if (!outcome.result_written) {
-        const std::u8string path = (*program_folder / kResultFileName).u8string();
-        SayOnStderr(ResultNotWrittenLine(std::string(path.begin(), path.end())));
+        SayOnStderr(ResultNotWrittenLine(PathText(*program_folder / kResultFileName)));
     }
     return BatchExitStatus(outcome);
 }

@@ -26,7 +26,7 @@ std::optional<ListHint> JudgeNewestRow(const CheckOutcome& outcome, const RowLis
     if (outcome.draw_file != DrawFile::kRead || rows.FirstBreak() || !rows.NewestDate()) {
         return std::nullopt;
     }
-    const year_month_day newest = *rows.NewestDate();
+    const year_month_day newest = outcome.walk.line_dates.newest_date.value_or(*rows.NewestDate());
     const auto age = static_cast<int>((sys_days{today()} - sys_days{newest}).count());
     // Yesterday's draw may not be added yet, and today's may not be held yet.
     if (age >= 0 && age < 2) return std::nullopt;
@@ -48,12 +48,20 @@ std::vector<ListHint> RestDayListHints(const CheckOutcome& outcome) {
     return hints;
 }
 
+std::optional<ListHint> LineDatesHint(const CheckOutcome& outcome) {
+    if (outcome.walk.line_dates.kind == LineDatesFinding::kNone) return std::nullopt;
+    ListHint hint(ListHint::kLineDates);
+    hint.words = LineDatesWords(outcome.walk.line_dates);
+    return hint;
+}
+
 ListHint HintForList(const CheckOutcome& outcome, const RowList& rows, const TodaySource& today) {
     if (rows.Count() > 0) {
         if (outcome.draw_file == DrawFile::kUnreadable) return {ListHint::kReadPartly};
         // A fault of a list likely explains an old newest row, so it is said first.
         std::vector<ListHint> lists = RestDayListHints(outcome);
         if (!lists.empty()) return std::move(lists.front());
+        if (std::optional<ListHint> dates = LineDatesHint(outcome)) return std::move(*dates);
         return JudgeNewestRow(outcome, rows, today).value_or(ListHint());
     }
     switch (outcome.draw_file) {

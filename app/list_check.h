@@ -19,16 +19,20 @@ using TodaySource = std::function<std::chrono::year_month_day()>;
 // The newest row's date judged against today: a hint where it is two days old or more
 // (days_old, with the day to list as an example), or dated after today (days_old below 0);
 // none where it is current, or where its date tells nothing: no rows, rows that stop short of
-// the draw file's end, or rows that go out of place, whose dates cannot be right.
+// the draw file's end, or rows that go out of place, whose dates cannot be right. Where the
+// draw file's lines carry dates that can be trusted, the newest row is judged by its own.
 std::optional<ListHint> JudgeNewestRow(const CheckOutcome& outcome, const RowList& rows,
                                        const TodaySource& today);
 
 // A hint for each rest-day list with a fault, and one for lists that have another name.
 std::vector<ListHint> RestDayListHints(const CheckOutcome& outcome);
+// What the draw file's own dates say the count got wrong; none for nothing.
+std::optional<ListHint> LineDatesHint(const CheckOutcome& outcome);
 
 // What the list says after a check: why it is empty, that its rows stop short of the draw
-// file's end, that a rest-day list has a fault, which likely explains an old newest row, or
-// what JudgeNewestRow says; nothing for a current list of every draw.
+// file's end, that a rest-day list has a fault, which likely explains an old newest row, what
+// the draw file's own dates say, or what JudgeNewestRow says; nothing for a current list of
+// every draw.
 ListHint HintForList(const CheckOutcome& outcome, const RowList& rows, const TodaySource& today);
 
 // The check a window runs on its list; returns the hint the list shows. Where the program

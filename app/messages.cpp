@@ -35,8 +35,7 @@ std::string Quoted(std::string_view text) {
 }
 
 std::string FileName(const std::filesystem::path& path) {
-    const std::u8string name = path.filename().u8string();
-    return ShownText({reinterpret_cast<const char*>(name.data()), name.size()});
+    return ShownText(PathText(path.filename()));
 }
 
 // "„a”", "„a” és „b”", "„a”, „b” és „c”".
@@ -70,7 +69,44 @@ std::string LineFaultWords(std::string_view list, const ListedFaults& faults) {
     return words + ".";
 }
 
+// A date with the suffix Hungarian gives "on" a day, as the day's ordinal is read out:
+// 2026-03-01-jén (elsején), 2026-03-15-én (tizenötödikén), 2026-03-16-án (tizenhatodikán).
+std::string OnDay(std::chrono::year_month_day date) {
+    const auto day = static_cast<unsigned>(date.day());
+    // The ordinals that end in a back vowel: második, harmadik, hatodik, nyolcadik,
+    // huszadik, harmincadik, and those ending in them (but tizenkettedik, huszonkettedik).
+    const unsigned last = day % 10;
+    const bool back = day == 2 || day == 20 || day == 30 || last == 3 || last == 6 || last == 8;
+    return DateText(date) + (day == 1 ? "-jén" : back ? "-án" : "-én");
+}
+
 }  // namespace
+
+std::string LineDatesWords(const LineDatesFinding& finding) {
+    switch (finding.kind) {
+        case LineDatesFinding::kUnknownDays: {
+            std::string days;
+            const std::size_t count = finding.unknown_days.size();
+            for (std::size_t i = 0; i < count; ++i) {
+                if (i > 0) days += i + 1 == count ? " és " : ", ";
+                days += OnDay(finding.unknown_days[i]);
+            }
+            return days + " nem volt húzás, a program nem tudott " +
+                   (count > 1 ? "róluk: vegye fel őket" : "róla: vegye fel") +
+                   " a szunnapok.txt fájlba.";
+        }
+        case LineDatesFinding::kWronglyListed: {
+            const ListedEntry& entry = finding.wrongly_listed;
+            return "A " + entry.list + " " + std::to_string(entry.line) + ". sora (" +
+                   Quoted(entry.text) +
+                   ") húzás nélküli napot ad meg, de a keno.old dátumai szerint nem volt ilyen "
+                   "nap: törölje ezt a sort.";
+        }
+        case LineDatesFinding::kNone:
+            break;
+    }
+    return {};
+}
 
 std::string RestDayListWords(const RestDayListReport& list) {
     using Read = RestDayListReport::Read;
@@ -120,6 +156,7 @@ std::string ListHint::Text() const {
         case kReadPartly:
             return "A keno.old nem olvasható végig.";
         case kRestDayList:
+        case kLineDates:
             return words;
         case kNewestDrawOld:
             // As short as the band allows: the day to list goes in as an example.

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "file_names.h"
+#include "line_dates.h"
 #include "rest_days.h"
 #include "row_list.h"
 
@@ -30,6 +31,7 @@ struct ListHint {
         kUnknownFolder,
         kReadPartly,
         kRestDayList,
+        kLineDates,
         kNewestDrawOld,
         kNewestDrawAfterToday,
     };
@@ -47,7 +49,7 @@ struct ListHint {
     int days_old = 0;
     // With kNewestDrawOld: the day without a draw to show as an example, none for the form.
     std::optional<std::chrono::year_month_day> example_rest_day;
-    // With kRestDayList: the words that name the list and what is wrong with it.
+    // With kRestDayList and kLineDates: the words that say what is wrong.
     std::string words;
 
     // The words, empty for none.
@@ -74,6 +76,8 @@ std::string NewestDrawLine(std::int64_t draw, std::chrono::year_month_day date, 
                            std::optional<std::chrono::year_month_day> example = {});
 // What is wrong with a rest-day list, a sentence.
 std::string RestDayListWords(const RestDayListReport& list);
+// What the draw file's own dates say the count got wrong, a sentence; empty for nothing.
+std::string LineDatesWords(const LineDatesFinding& finding);
 // The files that are likely a rest-day list under another name, a sentence.
 std::string MisnamedRestDayListWords(std::span<const MisnamedFile> files);
 // The window module could not be opened, and why.

@@ -48,8 +48,9 @@ std::optional<year_month_day> DrawCalendar::LastRestDay() const {
     return year_month_day{std::chrono::sys_days{std::chrono::days{last_rest_day_}}};
 }
 
-void DrawCalendar::PassRestDay() {
+void DrawCalendar::PassRestDay(std::int64_t draw) {
     last_rest_day_ = day_number_;
+    passed_.push_back({day_number_, draw});
     NextDay();
 }
 
@@ -57,7 +58,7 @@ void DrawCalendar::PassListedDays() {
     const std::vector<int>& listed = rest_days_.ListedDays();
     // The walk only goes forward, so the listed days are met in their order.
     while (next_listed_ < listed.size() && listed[next_listed_] <= day_number_) {
-        if (listed[next_listed_] == day_number_) PassRestDay();
+        if (listed[next_listed_] == day_number_) PassRestDay(0);
         ++next_listed_;
     }
 }
@@ -87,8 +88,9 @@ std::int64_t DrawCalendar::NextRow(std::string_view item, const WeekdayLabels& l
                                    std::string& row) {
     const std::string_view number_text = DrawNumberText(item);
     const std::int64_t draw = DrawNumberValue(number_text);
+    passed_.clear();
     NextDay();
-    if (rest_days_.Contains(draw)) PassRestDay();
+    if (rest_days_.Contains(draw)) PassRestDay(draw);
     PassListedDays();
 
     const std::string& label = labels[weekday_index_];

@@ -5,8 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace drawchk {
 
@@ -20,6 +22,13 @@ inline const WeekdayLabels kHungarianDayLabels = {"H", "K", "Sze", "Cs", "P", "S
 
 // A date as the rows show it: YYYY-MM-DD, whatever the locale.
 std::string DateText(std::chrono::year_month_day date);
+
+// A day without a draw that a walk passed, as days since 1970-01-01, and why: the next record
+// is a rest-day draw (`draw`), or the day is listed (`draw` 0).
+struct PassedRestDay {
+    int day = 0;
+    std::int64_t draw = 0;
+};
 
 // Dates the draws after the history: one day per record, one more before a rest-day draw, and
 // none on a listed day without a draw.
@@ -39,8 +48,12 @@ class DrawCalendar {
     std::int64_t NextRow(std::string_view item, const WeekdayLabels& labels, std::string& row);
     // The date of the record dated last.
     std::chrono::year_month_day PreviousDate() const { return previous_date_; }
+    // The same as days since 1970-01-01.
+    int PreviousDay() const { return day_number_; }
     // The last day without a draw the walk has passed; none before the first.
     std::optional<std::chrono::year_month_day> LastRestDay() const;
+    // The days without a draw passed on the way to the record dated last.
+    std::span<const PassedRestDay> PassedRestDays() const { return passed_; }
 
   private:
     // The walk moves a day at a time, so it keeps the calendar fields and the weekday
@@ -48,8 +61,9 @@ class DrawCalendar {
     void NextDay();
     // Moves the walk to `date`, the first of a month or the start.
     void StartMonth(std::chrono::year_month_day date);
-    // Passes the day the walk stands on: no draw was held on it.
-    void PassRestDay();
+    // Passes the day the walk stands on: no draw was held on it, before rest-day draw `draw`
+    // or, 0, on a listed day.
+    void PassRestDay(std::int64_t draw);
     // Passes every listed day without a draw that the walk stands on.
     void PassListedDays();
 
@@ -61,6 +75,7 @@ class DrawCalendar {
     std::chrono::day last_day_;         // of previous_date_'s month
     unsigned weekday_index_ = 0;        // Monday is 0
     std::array<char, 10> date_text_{};  // previous_date_ as YYYY-MM-DD, whatever the locale
+    std::vector<PassedRestDay> passed_;
 };
 
 }  // namespace drawchk

@@ -49,6 +49,7 @@ WalkEnd DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels
     for (int i = 0; i < history; ++i) reader.SkipItem();
     rows.Clear();
     DrawCalendar calendar(rest_days);
+    LineDates line_dates(rest_days);
     bool failed = false;
     std::string_view item;
     std::string row;
@@ -61,13 +62,17 @@ WalkEnd DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels
             failed = true;
             continue;
         }
+        line_dates.Add(rows.Count() - 1, item, calendar.PreviousDay(), draw == draw_of_place,
+                       calendar.PassedRestDays());
         if (draw != draw_of_place && !rows.FirstBreak()) {
             rows.NoteBreak(
                 {rows.Count() - 1, draw, draw_of_place, std::string(DrawNumberText(item))});
         }
         rows.NoteNewestDate(calendar.PreviousDate());
     }
-    return {.read_whole = !source.ReadFailed(), .last_rest_day = calendar.LastRestDay()};
+    return {.read_whole = !source.ReadFailed(),
+            .last_rest_day = calendar.LastRestDay(),
+            .line_dates = line_dates.Finish()};
 }
 
 CheckOutcome RunCheck(const std::filesystem::path& program_folder, RowList& rows,

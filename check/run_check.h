@@ -10,6 +10,7 @@
 #include "draw_calendar.h"
 #include "draw_number.h"
 #include "file_names.h"
+#include "line_dates.h"
 #include "rest_days.h"
 #include "row_list.h"
 
@@ -33,6 +34,8 @@ struct WalkEnd {
     // The last day without a draw that the walk passed, one the program knows or a listed one;
     // none before the first.
     std::optional<std::chrono::year_month_day> last_rest_day;
+    // What the lines' own dates say of the count's.
+    LineDatesFinding line_dates;
 };
 
 // What a check managed: batch mode turns it into its exit status, a window into the hint it

@@ -4,6 +4,11 @@
 #include <array>
 #include <numeric>
 #include <random>
+#include <string_view>
+
+#include "draw_calendar.h"
+#include "draw_number.h"
+#include "rest_days.h"
 
 namespace drawchk {
 
@@ -24,6 +29,34 @@ std::string SampleDraws(int first, int last) {
         text += std::to_string(draw);
         for (int i = 0; i < 20; ++i) text += ' ' + std::to_string(pool[i]);
         text += "\r\n";
+    }
+    return text;
+}
+
+std::string DatedSampleDraws(int first, int last,
+                             std::optional<std::chrono::year_month_day> no_draw) {
+    const std::string plain = SampleDraws(first, last);
+    const RestDays known;
+    DrawCalendar calendar(known);
+    std::string text;
+    text.reserve(plain.size() + plain.size() / 5);
+    std::string row;
+    for (int draw = kHistoryItems + 1; draw < first; ++draw) {
+        calendar.NextRow(std::to_string(draw), kHungarianDayLabels, row);
+    }
+    std::string_view rest = plain;
+    for (int draw = first; draw <= last; ++draw) {
+        const std::size_t number = rest.find(' ');
+        const std::size_t line_end = rest.find('\n') + 1;
+        text.append(rest.substr(0, number));
+        if (draw > kHistoryItems) {
+            calendar.NextRow(std::to_string(draw), kHungarianDayLabels, row);
+            auto day = std::chrono::sys_days{calendar.PreviousDate()};
+            if (no_draw && day >= std::chrono::sys_days{*no_draw}) day += std::chrono::days{1};
+            text += " " + DateText(day);
+        }
+        text.append(rest.substr(number, line_end - number));
+        rest.remove_prefix(line_end);
     }
     return text;
 }

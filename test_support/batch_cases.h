@@ -88,6 +88,14 @@ inline std::vector<BatchCase> BatchCases(std::vector<BatchCase> own) {
          .rest_days = "2025. december 25. kar\xE1"
                       "csony\r\n",
          .today = "2026-12-08"},
+        // Lines that carry their own dates name the day without a draw the program missed, and
+        // the newest row is judged by its own date.
+        {.name = "DatedLinesNameTheDayTheCountMissed",
+         .draws = DatedSampleDraws(1, 10112, std::chrono::year{2025} / 3 / 15),
+         .status = 0,
+         .result = "10112   2025-08-28  Cs\r\n",
+         .output = "drawchk: 2025-03-15-én nem volt húzás, a program nem tudott róla: vegye fel "
+                   "a szunnapok.txt fájlba.\n"},
         {.name = "NewestRowAfterTodaySaysSo",
          .draws = sample,
          .status = 0,

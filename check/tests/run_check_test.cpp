@@ -170,6 +170,108 @@ TEST(DateDraws, MarksTheRowsWhoseDrawIsNotTheOneOfTheirPlace) {
     EXPECT_EQ(Marks("1\n2\n3\nabc\n5\n"), ".x. 1: 0 for 4") << "an item that is no draw";
 }
 
+// Draws 5001 to 5200 after the history, each dated (where `dated` says so) as `written` writes
+// the real day: one a day from 2011-08-25, with `gap` days without a draw before draw 5170.
+std::string DatedLines(
+    int gap, std::string (*written)(int number, const std::string& date),
+    bool (*dated)(int number) = [](int) { return true; }, int shift = 0) {
+    std::string lines = NumberedLines(kHistoryItems);
+    for (int number = 5001; number <= 5200; ++number) {
+        const auto day = std::chrono::sys_days{DrawCalendar::kFirstPreviousDate} +
+                         std::chrono::days{number - 5000 + shift + (number >= 5170 ? gap : 0)};
+        lines += dated(number) ? written(number, DateText(day)) : std::to_string(number);
+        lines += "\r\n";
+    }
+    return lines;
+}
+
+std::string WithBlank(int number, const std::string& date) {
+    return std::to_string(number) + " " + date + " 3 6 9";
+}
+
+// Where the lines carry their own dates, they name a day the count missed, or a listed day
+// that had a draw; dates that never agree with the count say nothing.
+TEST(DateDraws, TheLinesOwnDatesNameWhereTheCountWentWrong) {
+    struct Case {
+        const char* name;
+        std::string draws;
+        const char* rest_days;
+        LineDatesFinding::Kind kind;
+        std::vector<std::string> named;  // the days, or the listed line's text
+        std::optional<int> newest_moved;
+    };
+    const Case cases[] = {
+        {"agree", DatedLines(0, WithBlank), "", LineDatesFinding::kNone, {}, 0},
+        {"one unknown day",
+         DatedLines(1, WithBlank),
+         "",
+         LineDatesFinding::kUnknownDays,
+         {"2012-02-10"},
+         1},
+        {"two days in a row",
+         DatedLines(2, WithBlank),
+         "",
+         LineDatesFinding::kUnknownDays,
+         {"2012-02-10", "2012-02-11"},
+         2},
+        {"a listed day that had a draw",
+         DatedLines(0, WithBlank),
+         "# ünnep\n2012-02-10\n",
+         LineDatesFinding::kWronglyListed,
+         {"2012-02-10"},
+         -1},
+        {"dates that never agree",
+         DatedLines(
+             1, WithBlank, [](int) { return true; }, 1),
+         "",
+         LineDatesFinding::kNone,
+         {},
+         std::nullopt},
+        {"some lines dated",
+         DatedLines(1, WithBlank, [](int n) { return n % 3 != 0; }),
+         "",
+         LineDatesFinding::kUnknownDays,
+         {"2012-02-10"},
+         1},
+        {"few lines dated",
+         DatedLines(1, WithBlank, [](int n) { return n % 3 == 0; }),
+         "",
+         LineDatesFinding::kNone,
+         {},
+         std::nullopt},
+        {"a time after the date",
+         DatedLines(1,
+                    [](int number, const std::string& date) {
+                        return std::to_string(number) + ";" + date.substr(0, 4) + "." +
+                               date.substr(5, 2) + "." + date.substr(8, 2) + ". 20:00;3;6";
+                    }),
+         "",
+         LineDatesFinding::kUnknownDays,
+         {"2012-02-10"},
+         1},
+    };
+    for (const Case& c : cases) {
+        RestDays rest_days;
+        rest_days.AddListed(c.rest_days);
+        MemorySource source(c.draws);
+        RowList rows;
+        const LineDatesFinding found =
+            DateDraws(source, rows, kHungarianDayLabels, rest_days).line_dates;
+        EXPECT_EQ(found.kind, c.kind) << c.name;
+        std::vector<std::string> named;
+        for (const auto day : found.unknown_days) named.push_back(DateText(day));
+        if (found.kind == LineDatesFinding::kWronglyListed) named = {found.wrongly_listed.text};
+        EXPECT_EQ(named, c.named) << c.name;
+        ASSERT_EQ(found.newest_date.has_value(), c.newest_moved.has_value()) << c.name;
+        if (c.newest_moved) {
+            EXPECT_EQ(
+                std::chrono::sys_days{*found.newest_date},
+                std::chrono::sys_days{*rows.NewestDate()} + std::chrono::days{*c.newest_moved})
+                << c.name;
+        }
+    }
+}
+
 TEST(DateDraws, AFailedReadEndsTheWalkWithoutTheItemItCutAndSaysSo) {
     const std::string draws = NumberedLines(5010);
     const std::size_t at_5006 = NumberedLines(5005).size();
