@@ -2,13 +2,12 @@
 
 #include "messages.h"
 #include "screen.h"
-#include "text_encoding.h"
 
 namespace drawchk {
 
-int BatchExitStatus(const CheckOutcome& outcome) {
+int BatchExitStatus(const CheckOutcome& outcome, int rows) {
     if (!outcome.result_written) return kBatchResultNotWritten;
-    if (outcome.draw_file != DrawFile::kRead) return kBatchNoDrawFile;
+    if (outcome.draw_file != DrawFile::kRead || rows == 0) return kBatchNoAnswer;
     return kBatchDone;
 }
 
@@ -24,7 +23,10 @@ int RunBatch(const std::optional<std::filesystem::path>& program_folder, const T
     // One line for each thing that is wrong: the draw file, each rest-day list, where the file
     // breaks, the newest row's date, and the result file.
     const ListHint hint = HintForList(outcome, rows, today);
-    if (rows.Count() == 0 || hint.kind == ListHint::kReadPartly) SayOnStderr(HintLine(hint));
+    if (rows.Count() == 0 || hint.kind == ListHint::kReadPartly) {
+        SayOnStderr(
+            HintLine(hint, hint.kind == ListHint::kNoDrawAfterHistory && outcome.result_written));
+    }
     for (const ListHint& list : RestDayListHints(outcome)) SayOnStderr(HintLine(list));
     if (rows.FirstBreak()) {
         SayOnStderr(BreakLine(*rows.FirstBreak(), rows.FirstBreak()->row == rows.Count() - 1));
@@ -38,9 +40,10 @@ int RunBatch(const std::optional<std::filesystem::path>& program_folder, const T
                                    newest->days_old, newest->example_rest_day));
     }
     if (!outcome.result_written) {
-        SayOnStderr(ResultNotWrittenLine(PathText(*program_folder / kResultFileName)));
+        SayOnStderr(ResultNotWrittenLine(*program_folder / kResultFileName, outcome.result_failure,
+                                         outcome.earlier_result));
     }
-    return BatchExitStatus(outcome);
+    return BatchExitStatus(outcome, rows.Count());
 }
 
 std::optional<int> RunWithoutWindow(bool batch_word,

@@ -10,21 +10,17 @@
 // Batch mode, which a scheduled job runs, and the start that chooses it or the window.
 namespace drawchk {
 
-// Exit statuses of batch mode: a missing result matters more than a missing draw file. And
-// one for a window asked for where no one can see it, which writes nothing.
+// Exit statuses of batch mode: a missing result matters more than a missing answer. And one
+// for a window asked for where no one can see it, which writes nothing.
 enum ExitStatus : int {
     kBatchDone = 0,
-    kBatchNoDrawFile = 1,
+    kBatchNoAnswer = 1,
     kBatchResultNotWritten = 2,
     kNoScreen = 3,
 };
-int BatchExitStatus(const CheckOutcome& outcome);
-
-// How many days before `today` the newest row is dated (less than 0: after it); none where its
-// date tells nothing: no rows, rows that stop short of the draw file's end, or rows that go
-// out of place, whose dates cannot be right until the file is mended.
-std::optional<int> NewestDrawAge(const CheckOutcome& outcome, const RowList& rows,
-                                 std::chrono::year_month_day today);
+// The status of a check that left `rows` rows: no answer where the draw file was not read to
+// its end, or no draw could be dated.
+int BatchExitStatus(const CheckOutcome& outcome, int rows);
 
 // Runs one check in `program_folder` on `today` without any window system; returns the exit
 // status. Says on stderr where the draw file breaks, that the newest row is old or after

@@ -26,8 +26,10 @@ std::optional<ListHint> JudgeNewestRow(const CheckOutcome& outcome, const RowLis
     if (outcome.draw_file != DrawFile::kRead || rows.FirstBreak() || !rows.NewestDate()) {
         return std::nullopt;
     }
+    const std::optional<year_month_day> on = today();
+    if (!on) return std::nullopt;
     const year_month_day newest = outcome.walk.line_dates.newest_date.value_or(*rows.NewestDate());
-    const auto age = static_cast<int>((sys_days{today()} - sys_days{newest}).count());
+    const auto age = static_cast<int>((sys_days{*on} - sys_days{newest}).count());
     // Yesterday's draw may not be added yet, and today's may not be held yet.
     if (age >= 0 && age < 2) return std::nullopt;
     ListHint hint(age < 0 ? ListHint::kNewestDrawAfterToday : ListHint::kNewestDrawOld);
@@ -39,20 +41,18 @@ std::optional<ListHint> JudgeNewestRow(const CheckOutcome& outcome, const RowLis
 std::vector<ListHint> RestDayListHints(const CheckOutcome& outcome) {
     std::vector<ListHint> hints;
     for (const RestDayListReport& list : outcome.rest_day_lists) {
-        hints.emplace_back(ListHint::kRestDayList).words = RestDayListWords(list);
+        hints.emplace_back(ListHint::kRestDayList, RestDayListWords(list));
     }
     if (!outcome.misnamed_rest_day_lists.empty()) {
-        hints.emplace_back(ListHint::kRestDayList).words =
-            MisnamedRestDayListWords(outcome.misnamed_rest_day_lists);
+        hints.emplace_back(ListHint::kRestDayList,
+                           MisnamedWords("szunnapok.txt", outcome.misnamed_rest_day_lists));
     }
     return hints;
 }
 
 std::optional<ListHint> LineDatesHint(const CheckOutcome& outcome) {
     if (outcome.walk.line_dates.kind == LineDatesFinding::kNone) return std::nullopt;
-    ListHint hint(ListHint::kLineDates);
-    hint.words = LineDatesWords(outcome.walk.line_dates);
-    return hint;
+    return ListHint(ListHint::kLineDates, LineDatesWords(outcome.walk.line_dates));
 }
 
 ListHint HintForList(const CheckOutcome& outcome, const RowList& rows, const TodaySource& today) {
@@ -66,10 +66,14 @@ ListHint HintForList(const CheckOutcome& outcome, const RowList& rows, const Tod
     }
     switch (outcome.draw_file) {
         case DrawFile::kMissing:
-            if (!outcome.misnamed_draw_file.empty()) {
-                return {ListHint::kMisnamedDrawFile, outcome.misnamed_draw_file};
+            if (!outcome.misnamed_draw_files.empty()) {
+                return {ListHint::kMisnamedDrawFile,
+                        MisnamedWords("keno.old", outcome.misnamed_draw_files)};
             }
             return {ListHint::kNoDrawFile};
+        case DrawFile::kDanglingLink:
+            return {ListHint::kDanglingDrawFileLink,
+                    DanglingDrawFileWords(outcome.draw_file_link_target)};
         case DrawFile::kUnreadable:
             return {ListHint::kUnreadableDrawFile};
         case DrawFile::kBusy:

@@ -12,9 +12,10 @@
 // The check as a window's list shows it: the rows, and what the list says besides them.
 namespace drawchk {
 
-// Gives today's date. A check asks it once, and only where the newest row's date tells
-// something: rows read whole and in place. Reading the clock's time zone is not free.
-using TodaySource = std::function<std::chrono::year_month_day()>;
+// Gives today's date, or none where it cannot be known, and the newest row is then not judged.
+// A check asks it once, and only where the newest row's date tells something: rows read whole
+// and in place. Reading the clock's time zone is not free.
+using TodaySource = std::function<std::optional<std::chrono::year_month_day>()>;
 
 // The newest row's date judged against today: a hint where it is two days old or more
 // (days_old, with the day to list as an example), or dated after today (days_old below 0);

@@ -10,8 +10,10 @@
 #include "window_loader.h"
 
 int main(int argc, char** argv) {
-    // A file-size limit must fail the result file's write, not kill the program mid-way.
+    // A file-size limit must fail the result file's write, not kill the program mid-way; and
+    // a stderr whose reader has gone must not change the status the run ends with.
     std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
     const auto program_folder = drawchk::ProgramFolder();
     // Decided before anything of the window is loaded, so batch mode needs no display, and a
     // window no one can see does not abort in Qt.

@@ -1,8 +1,10 @@
 #include "messages.h"
 
 #include <cctype>
+#include <cstdlib>
 
 #include "draw_calendar.h"
+#include "draw_number.h"
 #include "text_encoding.h"
 
 namespace drawchk {
@@ -16,6 +18,8 @@ std::string WithArticle(std::int64_t number) {
     return (vowel ? "az " : "a ") + digits;
 }
 
+// A draw this near the one of its place is a line missing, doubled or swapped.
+constexpr std::int64_t kNearDraws = 5;
 // A quoted text is cut to this many characters, so a line stays readable.
 constexpr std::size_t kQuotedCharacters = 32;
 
@@ -129,22 +133,25 @@ std::string RestDayListWords(const RestDayListReport& list) {
     return list.faults.first ? LineFaultWords(name, list.faults) : std::string();
 }
 
-std::string MisnamedRestDayListWords(std::span<const MisnamedFile> files) {
+std::string MisnamedWords(std::string_view wanted, std::span<const MisnamedFile> files) {
     if (files.empty()) return {};
-    if (files.front().kind == MisnamedFile::kNotPlainText) {
-        return "Nincs szunnapok.txt, de van " + Quoted(files.front().name) +
-               ": mentse el egyszerű szövegként, szunnapok.txt néven.";
+    const std::string name(wanted);
+    if (files.size() == 1 && files.front().kind == MisnamedFile::kNotPlainText) {
+        return "Nincs " + name + ", de van " + Quoted(files.front().name) +
+               ": mentse el egyszerű szövegként, " + name + " néven.";
     }
-    return "Nincs szunnapok.txt, de van " + QuotedNames(files.first(1)) +
-           ": nevezze át szunnapok.txt névre.";
+    return "Nincs " + name + ", de van " + QuotedNames(files) + ": nevezze át " +
+           (files.size() > 1 ? "a megfelelőt " : "") + name + " névre.";
+}
+
+std::string DanglingDrawFileWords(std::string_view target) {
+    return "A keno.old hivatkozás, de nem létező fájlra mutat: " + std::string(target) + ".";
 }
 
 std::string ListHint::Text() const {
     switch (kind) {
         case kNoDrawFile:
             return "Nincs keno.old a program mappájában.";
-        case kMisnamedDrawFile:
-            return "Nincs keno.old, de van „" + other_name + "”: nevezze át keno.old névre.";
         case kUnreadableDrawFile:
             return "A keno.old nem olvasható.";
         case kBusyDrawFile:
@@ -155,6 +162,8 @@ std::string ListHint::Text() const {
             return "A program mappája nem állapítható meg.";
         case kReadPartly:
             return "A keno.old nem olvasható végig.";
+        case kMisnamedDrawFile:
+        case kDanglingDrawFileLink:
         case kRestDayList:
         case kLineDates:
             return words;
@@ -173,23 +182,28 @@ std::string ListHint::Text() const {
 
 std::string BreakLine(const FileBreak& at, bool at_end) {
     const std::string expected = WithArticle(at.expected_draw);
-    if (at.number_text.empty() && at_end) {
+    if (at.text.empty() && at_end) {
         return "drawchk: a keno.old üres sorral végződik: törölje az utolsó, üres sort.\n";
     }
-    const bool a_number = at.number_text.find_first_not_of("0123456789 ") == std::string::npos;
-    if (at.draw == 0 || !a_number) {
-        std::string shown;
-        for (const char c : at.number_text) shown.push_back(c >= ' ' && c < 0x7F ? c : '?');
+    // A number is named only where it lies near the draw that belongs there, a line missing,
+    // doubled or swapped; any other is no draw number, and what stands there is quoted.
+    const std::string_view number = DrawNumberText(at.text);
+    const bool a_number =
+        !number.empty() && number.find_first_not_of("0123456789") == std::string_view::npos;
+    if (!a_number || std::abs(at.draw - at.expected_draw) > kNearDraws) {
         return "drawchk: hiba a keno.old-ban " + expected + ". húzás helyén: az ott álló sor" +
-               (shown.empty() ? "" : " („" + shown + "”)") + " nem húzás" +
-               (shown.empty() ? " (például üres sor)" : "") + ".\n";
+               (at.text.empty() ? "" : " (" + Quoted(at.text) + ")") + " nem húzás" +
+               (at.text.empty() ? " (például üres sor)" : "") + ".\n";
     }
     return "drawchk: hiba a keno.old-ban " + WithArticle(at.draw) + ". húzásnál: ezen a helyen " +
            expected + ". húzásnak kellene állnia.\n";
 }
 
-std::string HintLine(const ListHint& hint) {
+std::string HintLine(const ListHint& hint, bool empty_result) {
     std::string text = hint.Text();
+    if (empty_result && text.ends_with('.')) {
+        text.insert(text.size() - 1, "; a Drawchk.txt most egy üres sort tartalmaz");
+    }
     // After "drawchk: " a line goes on in lower case.
     if (!text.empty()) {
         text.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(text.front())));
@@ -197,9 +211,21 @@ std::string HintLine(const ListHint& hint) {
     return "drawchk: " + text + "\n";
 }
 
-std::string ResultNotWrittenLine(std::string_view path) {
-    return "drawchk: az eredmény nem írható ide: " + std::string(path) +
-           "; a korábbi Drawchk.txt megmaradt.\n";
+std::string ResultNotWrittenLine(const std::filesystem::path& path, WriteFailure why,
+                                 bool earlier) {
+    static constexpr std::pair<WriteFailure, std::string_view> kWhy[] = {
+        {WriteFailure::kNoPermission, "nincs joga írni a mappába"},
+        {WriteFailure::kReadOnly, "a meghajtó csak olvasható"},
+        {WriteFailure::kDiskFull, "megtelt a lemez"},
+        {WriteFailure::kTooBig, "a megengedett fájlméret kevés hozzá"},
+        {WriteFailure::kFolderInTheWay, "ilyen nevű mappa áll a helyén"},
+        {WriteFailure::kHeld, "egy másik program használja"},
+    };
+    std::string line = "drawchk: az eredmény nem írható ide: " + ShownText(PathText(path));
+    for (const auto& [failure, words] : kWhy) {
+        if (failure == why) line += " (" + std::string(words) + ")";
+    }
+    return line + (earlier ? "; a korábbi Drawchk.txt megmaradt" : "") + ".\n";
 }
 
 std::string NewestDrawLine(std::int64_t draw, std::chrono::year_month_day date, int days_old,
@@ -219,6 +245,12 @@ std::string NewestDrawLine(std::int64_t draw, std::chrono::year_month_day date, 
            (example ? DateText(*example) : "ÉÉÉÉ-HH-NN") + ".\n";
 }
 
+std::string BadTodayLine(std::string_view given) {
+    return "drawchk: a DRAWCHK_TODAY értéke (" + Quoted(given) +
+           ") nem ÉÉÉÉ-HH-NN alakú, létező dátum; a program most nem veti össze a legutolsó "
+           "sort a mai dátummal.\n";
+}
+
 std::string WindowNotOpenedLine(std::string_view why) {
     return "drawchk: az ablak nem nyitható meg: " + std::string(why) + "\n";
 }
@@ -230,6 +262,37 @@ std::string NoWindowModuleIn(std::string_view module, std::string_view folders) 
 
 std::string NoWindowInModule(std::string_view module) {
     return "a " + std::string(module) + " fájlban nincs ablak";
+}
+
+std::string WindowModuleNotLoaded(std::string_view module, std::string_view loader_error) {
+    const std::string name(module);
+    const std::size_t colon = loader_error.find(':');
+    const std::string_view library = loader_error.substr(0, colon);
+    if (loader_error.find("cannot open shared object file") != std::string_view::npos &&
+        !library.ends_with(module)) {
+        // Debian names a library's package after its name and version: libQt6Widgets.so.6 is
+        // in libqt6widgets6, libxkbcommon-x11.so.0 in libxkbcommon-x11-0.
+        const std::size_t so = library.find(".so.");
+        std::string package(library.substr(0, so));
+        for (char& c : package) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (!package.empty() && std::isdigit(static_cast<unsigned char>(package.back()))) {
+            package += '-';
+        }
+        if (so != std::string_view::npos) package += library.substr(so + 4);
+        return "hiányzik a " + ShownText(library) +
+               " programkönyvtár; Debianon és Ubuntun így telepíthető: sudo apt install " +
+               ShownText(package);
+    }
+    if (loader_error.find("version `Qt_") != std::string_view::npos) {
+        return "a gépen lévő Qt túl régi a " + name +
+               " fájlnak; Qt 6.4 vagy újabb kell (Debianon: sudo apt install libqt6widgets6)";
+    }
+    // The loader's words about the module file itself: too short, no ELF, another machine's.
+    if (library.ends_with(module)) {
+        return "a " + name +
+               " fájl sérült, vagy nem ehhez a géphez készült: töltse le újra a programot";
+    }
+    return "a " + name + " fájl nem tölthető be";
 }
 
 }  // namespace drawchk

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
@@ -11,6 +12,7 @@
 #include "file_names.h"
 #include "line_dates.h"
 #include "rest_days.h"
+#include "result_file.h"
 #include "row_list.h"
 
 // Everything the program says in words besides its window's captions: what its list says
@@ -25,6 +27,7 @@ struct ListHint {
         kNone,
         kNoDrawFile,
         kMisnamedDrawFile,
+        kDanglingDrawFileLink,
         kUnreadableDrawFile,
         kBusyDrawFile,
         kNoDrawAfterHistory,
@@ -38,18 +41,16 @@ struct ListHint {
 
     ListHint() = default;
     // NOLINTNEXTLINE(google-explicit-constructor): a kind alone is a whole hint.
-    ListHint(Kind kind, std::string other_name = {})
-        : kind(kind), other_name(std::move(other_name)) {}
+    ListHint(Kind kind, std::string words = {}) : kind(kind), words(std::move(words)) {}
 
     Kind kind = kNone;
-    // With kMisnamedDrawFile: the file that is keno.old under a longer name.
-    std::string other_name;
     // With kNewestDrawOld and kNewestDrawAfterToday: how many days before today the newest row
     // is dated, below 0 after it.
     int days_old = 0;
     // With kNewestDrawOld: the day without a draw to show as an example, none for the form.
     std::optional<std::chrono::year_month_day> example_rest_day;
-    // With kRestDayList and kLineDates: the words that say what is wrong.
+    // With kMisnamedDrawFile, kDanglingDrawFileLink, kRestDayList and kLineDates: the words,
+    // which name the files and say what is wrong.
     std::string words;
 
     // The words, empty for none.
@@ -64,11 +65,13 @@ inline constexpr std::string_view kNoScreenLine =
     "„drawchk Frissit” parancs ellenőriz (pontosan így írva).\n";
 // Batch mode over a file whose rows go out of place at `at`; `at_end`: at its newest row.
 std::string BreakLine(const FileBreak& at, bool at_end);
-// Batch mode, in the words of the window's hint: why the list is empty, or that the draw file
-// was not read to its end.
-std::string HintLine(const ListHint& hint);
-// Batch mode where the result file at `path`, UTF-8, could not be written.
-std::string ResultNotWrittenLine(std::string_view path);
+// Batch mode, in the words of the window's hint: why the list is empty, that the draw file
+// was not read to its end, or what else the hint says. `empty_result`: the result file now
+// holds an empty line, which the line says too.
+std::string HintLine(const ListHint& hint, bool empty_result = false);
+// Batch mode where the result file at `path` could not be written, for `why`; `earlier`: an
+// earlier one was there, which stays as it was.
+std::string ResultNotWrittenLine(const std::filesystem::path& path, WriteFailure why, bool earlier);
 // Batch mode over a file whose newest row, draw `draw` of `date`, is `days_old` days old (2 or
 // more), with `example` the day without a draw to show (none: the form), or dated after today
 // (less than 0).
@@ -78,12 +81,20 @@ std::string NewestDrawLine(std::int64_t draw, std::chrono::year_month_day date, 
 std::string RestDayListWords(const RestDayListReport& list);
 // What the draw file's own dates say the count got wrong, a sentence; empty for nothing.
 std::string LineDatesWords(const LineDatesFinding& finding);
-// The files that are likely a rest-day list under another name, a sentence.
-std::string MisnamedRestDayListWords(std::span<const MisnamedFile> files);
+// That `wanted` is not there but `files` are, likely it under other names, a sentence.
+std::string MisnamedWords(std::string_view wanted, std::span<const MisnamedFile> files);
+// That keno.old is a link to `target`, which is not there, a sentence.
+std::string DanglingDrawFileWords(std::string_view target);
+// DRAWCHK_TODAY holds `given`, which is no date written YYYY-MM-DD.
+std::string BadTodayLine(std::string_view given);
 // The window module could not be opened, and why.
 std::string WindowNotOpenedLine(std::string_view why);
 std::string NoWindowModuleIn(std::string_view module, std::string_view folders);
 std::string NoWindowInModule(std::string_view module);
+// Why the system's loader would not load `module`, from the loader's own (English) words: a
+// library it needs that is missing, with the package to install, a Qt too old, or a file
+// that is damaged or built for another machine.
+std::string WindowModuleNotLoaded(std::string_view module, std::string_view loader_error);
 
 // Writes `line` on stderr: to a Windows console in its own characters, elsewhere as UTF-8.
 void SayOnStderr(std::string_view line);

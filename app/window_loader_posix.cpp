@@ -42,7 +42,8 @@ int RunWindow(const std::optional<std::filesystem::path>& program_folder, int ar
     }
     // The module stays loaded until the program ends; Qt does not expect to be unloaded.
     void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) return CannotOpenWindow(dlerror());
+    if (handle == nullptr)
+        return CannotOpenWindow(WindowModuleNotLoaded(DRAWCHK_WINDOW_MODULE, dlerror()));
     // A module built for another table would call it wrongly: it counts as none.
     auto version =
         reinterpret_cast<InterfaceVersionFunction>(dlsym(handle, "DrawchkWindowInterfaceVersion"));

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <string>
 
 #include "unique_file.h"
 
@@ -29,6 +30,31 @@ class MemorySource : public ByteSource {
 
   private:
     std::span<const char> bytes_;
+};
+
+// The text of another source as UTF-8 where it is UTF-16, as Notepad saves "Unicode", with or
+// without a byte-order mark (see Utf16LayoutOf); any other text passes as it is, uncopied.
+class Utf8Source : public ByteSource {
+  public:
+    // `bytes` must outlive this.
+    explicit Utf8Source(ByteSource& bytes) : bytes_(bytes) {}
+    std::span<const char> NextChunk() override;
+    bool ReadFailed() const override { return bytes_.ReadFailed(); }
+
+  private:
+    enum class Text { kNotYetKnown, kAsItIs, kUtf16 };
+
+    // Gathers the first bytes, enough to tell the text's encoding, and tells it.
+    std::span<const char> FirstChunk();
+    // Decodes the whole characters waiting, or, `ended`, all that waits.
+    std::span<const char> Decode(bool ended);
+
+    ByteSource& bytes_;
+    Text text_ = Text::kNotYetKnown;
+    bool big_endian_ = false;
+    // UTF-16 bytes that wait for the rest of their character, then the chunk handed out.
+    std::string waiting_;
+    std::string decoded_;
 };
 
 // How an open of a file for reading ended. kBusy: another program holds it without sharing

@@ -56,6 +56,15 @@ std::string FoldedName(std::string_view name) {
     return folded;
 }
 
+std::optional<std::string> DanglingLinkTarget(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error)) ||
+        std::filesystem::exists(path, error)) {
+        return std::nullopt;
+    }
+    return ShownText(PathText(std::filesystem::read_symlink(path, error)));
+}
+
 std::vector<MisnamedFile> MisnamedFilesIn(const std::filesystem::path& folder,
                                           std::span<const std::string_view> wanted, bool any_case) {
     std::vector<MisnamedFile> found;

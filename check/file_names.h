@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,5 +37,9 @@ struct MisnamedFile {
 // only in letter case is that file, not a near miss. `wanted` are folded names.
 std::vector<MisnamedFile> MisnamedFilesIn(const std::filesystem::path& folder,
                                           std::span<const std::string_view> wanted, bool any_case);
+
+// Where a link at `path` points, UTF-8 and fit to be shown, where it is a link to nothing;
+// none for any other path.
+std::optional<std::string> DanglingLinkTarget(const std::filesystem::path& path);
 
 }  // namespace drawchk

@@ -86,9 +86,8 @@ RestDayListReport::Read WhyNotRead(const std::filesystem::path& path, FileOpen o
     using Read = RestDayListReport::Read;
     std::error_code error;
     if (opened == FileOpen::kBusy) return Read::kBusy;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, error)) &&
-        !std::filesystem::exists(path, error)) {
-        link_target = ShownText(PathText(std::filesystem::read_symlink(path, error)));
+    if (std::optional<std::string> target = DanglingLinkTarget(path)) {
+        link_target = std::move(*target);
         return Read::kDanglingLink;
     }
     if (std::filesystem::is_directory(path, error)) return Read::kFolder;

@@ -30,22 +30,26 @@ std::filesystem::path TemporaryName(const std::filesystem::path& path) {
 
 }  // namespace
 
-bool ReplaceResultFile(const std::filesystem::path& path, std::string_view line) {
+WriteFailure ReplaceResultFile(const std::filesystem::path& path, std::string_view line) {
     std::string content(line);
     content.append("\r\n");
     for (int attempt = 0; attempt < 16; ++attempt) {
         const std::filesystem::path temporary = TemporaryName(path);
-        const NewFile made = system_files::WriteNewFile(temporary, content);
+        WriteFailure why = WriteFailure::kNone;
+        const NewFile made = system_files::WriteNewFile(temporary, content, why);
         if (made == NewFile::kNameTaken) continue;
-        if (made == NewFile::kWritten && system_files::ReplaceWith(temporary, path)) return true;
+        if (made == NewFile::kWritten) {
+            why = system_files::ReplaceWith(temporary, path);
+            if (why == WriteFailure::kNone) return why;
+        }
         // Only a file this call created is removed; another writer's is never touched.
         if (made != NewFile::kNotCreated) {
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
         }
-        return false;
+        return why;
     }
-    return false;
+    return WriteFailure::kOther;
 }
 
 }  // namespace drawchk

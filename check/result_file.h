@@ -5,11 +5,25 @@
 
 namespace drawchk {
 
+// Why a file could not be written, as the system tells it: the folder may not be written to
+// by this user, the drive is read-only or full, a file-size limit, a folder of the file's
+// name, another program holding the file, or anything else.
+enum class WriteFailure {
+    kNone,
+    kNoPermission,
+    kReadOnly,
+    kDiskFull,
+    kTooBig,
+    kFolderInTheWay,
+    kHeld,
+    kOther,
+};
+
 // Replaces the file at `path` with `line` followed by CR LF. The text goes to a new file in
 // the same folder first, which is flushed to disk and renamed over the old one: a reader sees
 // the old result or the new one, never a part, and a failed write leaves the old one as it
 // was. A link at `path` is replaced, not written through; the new file has the permissions
-// of any newly created file. Returns whether the new result is in place.
-bool ReplaceResultFile(const std::filesystem::path& path, std::string_view line);
+// of any newly created file. Returns kNone where the new result is in place, else why not.
+WriteFailure ReplaceResultFile(const std::filesystem::path& path, std::string_view line);
 
 }  // namespace drawchk

@@ -12,12 +12,12 @@ namespace drawchk {
 
 // Where a draw file breaks: the first row whose draw is not the one its place stands for, the
 // draw it holds (0 for an item that is no draw), the draw that belongs there, and the row's
-// number text as the file holds it.
+// item as the file holds it, as much of it as a row keeps.
 struct FileBreak {
     int row = 0;
     std::int64_t draw = 0;
     std::int64_t expected_draw = 0;
-    std::string number_text;
+    std::string text;
 
     friend bool operator==(const FileBreak&, const FileBreak&) = default;
 };

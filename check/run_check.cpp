@@ -1,7 +1,6 @@
 #include "run_check.h"
 
-#include <algorithm>
-#include <cctype>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -11,40 +10,10 @@
 #include "system_files.h"
 
 namespace drawchk {
-namespace {
-
-// Whether `name` is keno.old under another name as users give it: with more after a dot
-// (keno.old.txt), with blanks after it, or in other letter cases.
-bool NamesTheDrawFile(std::string_view name) {
-    const std::string wanted = kDrawFileName.string();
-    std::string lower(name);
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (lower.size() > wanted.size() && lower.starts_with(wanted + ".")) return true;
-    lower.erase(lower.find_last_not_of(' ') + 1);
-    return lower == wanted && name != wanted;
-}
-
-// The first file in `folder`, in name order, that is keno.old under another name.
-std::string MisnamedDrawFile(const std::filesystem::path& folder) {
-    std::string first;
-    std::error_code error;
-    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::u8string name = entry->path().filename().u8string();
-        const std::string text(name.begin(), name.end());
-        if ((first.empty() || text < first) && NamesTheDrawFile(text) &&
-            entry->is_regular_file(error)) {
-            first = text;
-        }
-    }
-    return first;
-}
-
-}  // namespace
-
 WalkEnd DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
                   const RestDays& rest_days, int history) {
-    DrawReader reader(source);
+    Utf8Source text(source);
+    DrawReader reader(text);
     // Failed reads count like good ones, so a short file does not stop the count.
     for (int i = 0; i < history; ++i) reader.SkipItem();
     rows.Clear();
@@ -65,8 +34,7 @@ WalkEnd DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels
         line_dates.Add(rows.Count() - 1, item, calendar.PreviousDay(), draw == draw_of_place,
                        calendar.PassedRestDays());
         if (draw != draw_of_place && !rows.FirstBreak()) {
-            rows.NoteBreak(
-                {rows.Count() - 1, draw, draw_of_place, std::string(DrawNumberText(item))});
+            rows.NoteBreak({rows.Count() - 1, draw, draw_of_place, std::string(item)});
         }
         rows.NoteNewestDate(calendar.PreviousDate());
     }
@@ -101,12 +69,24 @@ CheckOutcome RunCheck(const std::filesystem::path& program_folder, RowList& rows
         outcome.walk = DateDraws(draw_file, rows, labels, rest_days);
         if (!outcome.walk.read_whole) outcome.draw_file = DrawFile::kUnreadable;
     }  // The draw file is closed before the result file is opened.
-    if (outcome.draw_file == DrawFile::kMissing)
-        outcome.misnamed_draw_file = MisnamedDrawFile(folder);
+    if (outcome.draw_file == DrawFile::kMissing) {
+        if (std::optional<std::string> target = DanglingLinkTarget(folder / kDrawFileName)) {
+            outcome.draw_file = DrawFile::kDanglingLink;
+            outcome.draw_file_link_target = std::move(*target);
+        } else {
+            const std::string_view wanted[] = {"keno.old"};
+            outcome.misnamed_draw_files = MisnamedFilesIn(folder, wanted, false);
+        }
+    }
     rows.SetFirstVisible(rows.Count() - kVisibleRows);
+    const std::filesystem::path result = folder / kResultFileName;
+    std::error_code error;
+    const std::filesystem::file_status earlier = std::filesystem::symlink_status(result, error);
+    outcome.earlier_result =
+        std::filesystem::is_regular_file(earlier) || std::filesystem::is_symlink(earlier);
     // An empty list gives an empty line, so the result file still holds exactly one line.
-    outcome.result_written =
-        ReplaceResultFile(folder / kResultFileName, rows.Text(rows.Count() - 1));
+    outcome.result_failure = ReplaceResultFile(result, rows.Text(rows.Count() - 1));
+    outcome.result_written = outcome.result_failure == WriteFailure::kNone;
     return outcome;
 }
 

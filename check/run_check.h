@@ -12,6 +12,7 @@
 #include "file_names.h"
 #include "line_dates.h"
 #include "rest_days.h"
+#include "result_file.h"
 #include "row_list.h"
 
 namespace drawchk {
@@ -22,10 +23,10 @@ inline constexpr int kVisibleRows = 15;
 inline const std::filesystem::path kDrawFileName = "keno.old";
 inline const std::filesystem::path kResultFileName = "Drawchk.txt";
 
-// What became of the draw file: read to its end, not there, there but not readable (it did
-// not open, or a read failed part-way), or held by another program all the while the check
-// waited for it.
-enum class DrawFile { kRead, kMissing, kUnreadable, kBusy };
+// What became of the draw file: read to its end, not there, a link to a file that is not
+// there, there but not readable (it did not open, or a read failed part-way), or held by
+// another program all the while the check waited for it.
+enum class DrawFile { kRead, kMissing, kDanglingLink, kUnreadable, kBusy };
 
 // What a walk found besides its rows.
 struct WalkEnd {
@@ -42,11 +43,17 @@ struct WalkEnd {
 // shows in an empty list.
 struct CheckOutcome {
     DrawFile draw_file = DrawFile::kMissing;
+    // With kDanglingLink: where the link points, UTF-8.
+    std::string draw_file_link_target;
     bool result_written = false;
-    // With no draw file: a file in its place under another name ("keno.old.txt", as an editor
-    // that adds an extension saves it, "KENO.OLD", or "keno.old " with a blank after it), the
-    // first in name order, UTF-8; empty for none. The check never reads it.
-    std::string misnamed_draw_file;
+    // Where the result was not written, why not, and whether an earlier one was there, which
+    // then stays as it was.
+    WriteFailure result_failure = WriteFailure::kNone;
+    bool earlier_result = false;
+    // With no draw file: up to three files that are likely it under another name, likeliest
+    // first ("keno.old.txt", as an editor that adds an extension saves it, "KENO.OLD",
+    // "keno.old " with a blank after it, a backup). The check never reads them.
+    std::vector<MisnamedFile> misnamed_draw_files;
     // The rest-day lists read, or not, with a fault; none for lists without one.
     std::vector<RestDayListReport> rest_day_lists;
     // Where no list has a right name, the files that are likely one under another name.

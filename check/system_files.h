@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "byte_source.h"
+#include "result_file.h"
 #include "unique_file.h"
 
 // Every call on a file that each system makes its own way, one file per system behind this
@@ -26,10 +27,13 @@ std::ptrdiff_t Read(const UniqueFile& file, char* buffer, std::size_t size);
 
 enum class NewFile { kNameTaken, kNotCreated, kIncomplete, kWritten };
 
-// Creates `temporary`, which must not exist yet, writes `content` and flushes it to disk.
-NewFile WriteNewFile(const std::filesystem::path& temporary, std::string_view content);
-// Moves the written `temporary` over `path`, whatever protects the file there.
-bool ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& path);
+// Creates `temporary`, which must not exist yet, writes `content` and flushes it to disk;
+// where it fails, `why` says why.
+NewFile WriteNewFile(const std::filesystem::path& temporary, std::string_view content,
+                     WriteFailure& why);
+// Moves the written `temporary` over `path`, whatever protects the file there; kNone once it
+// is in place.
+WriteFailure ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& path);
 
 }  // namespace system_files
 }  // namespace drawchk

@@ -41,6 +41,26 @@ constexpr DWORD kProtection =
 // all.
 constexpr DWORD kReplaceWaitsMs[] = {10, 20, 40, 80, 160, 320, 370};
 
+// What the system's error code says of a failed write.
+WriteFailure WhyNotWritten(DWORD error) {
+    switch (error) {
+        case ERROR_ACCESS_DENIED:
+            return WriteFailure::kNoPermission;
+        case ERROR_WRITE_PROTECT:
+            return WriteFailure::kReadOnly;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return WriteFailure::kDiskFull;
+        case ERROR_FILE_TOO_LARGE:
+            return WriteFailure::kTooBig;
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return WriteFailure::kHeld;
+        default:
+            return WriteFailure::kOther;
+    }
+}
+
 bool MayPass(DWORD error) {
     return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
            error == ERROR_LOCK_VIOLATION;
@@ -82,40 +102,49 @@ std::ptrdiff_t Read(const UniqueFile& file, char* buffer, std::size_t size) {
     return static_cast<std::ptrdiff_t>(got);
 }
 
-NewFile WriteNewFile(const std::filesystem::path& temporary, std::string_view content) {
+NewFile WriteNewFile(const std::filesystem::path& temporary, std::string_view content,
+                     WriteFailure& why) {
     // CREATE_NEW is exclusive, so two checks at once never share a temporary file.
     UniqueFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         const DWORD error = GetLastError();
-        return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? NewFile::kNameTaken
-                                                                           : NewFile::kNotCreated;
+        if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) return NewFile::kNameTaken;
+        why = WhyNotWritten(error);
+        return NewFile::kNotCreated;
     }
     DWORD wrote = 0;
     const bool written = WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()),
                                    &wrote, nullptr) &&
                          wrote == content.size() && FlushFileBuffers(file.get());
-    return file.Close() && written ? NewFile::kWritten : NewFile::kIncomplete;
+    if (!written) why = WhyNotWritten(GetLastError());
+    if (!file.Close() && written) why = WhyNotWritten(GetLastError());
+    return why == WriteFailure::kNone ? NewFile::kWritten : NewFile::kIncomplete;
 }
 
-bool ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& path) {
+WriteFailure ReplaceWith(const std::filesystem::path& temporary,
+                         const std::filesystem::path& path) {
     // A read-only, hidden or system result would refuse to be replaced: its attributes are
     // reset first, and put back if it stays after all.
     const DWORD attributes = GetFileAttributesW(path.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return false;
+    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return WriteFailure::kFolderInTheWay;
     const bool reset = exists && (attributes & kProtection) != 0 &&
                        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DWORD error = ERROR_SUCCESS;
     for (std::size_t attempt = 0;; ++attempt) {
         if (MoveFileExW(temporary.c_str(), path.c_str(),
                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            return true;
+            return WriteFailure::kNone;
         }
-        if (attempt == std::size(kReplaceWaitsMs) || !MayPass(GetLastError())) break;
+        error = GetLastError();
+        if (attempt == std::size(kReplaceWaitsMs) || !MayPass(error)) break;
         Sleep(kReplaceWaitsMs[attempt]);
     }
     if (reset) SetFileAttributesW(path.c_str(), attributes);
-    return false;
+    // A file another program holds refuses to be replaced with a denied access.
+    return exists && MayPass(error) ? WriteFailure::kHeld : WhyNotWritten(error);
 }
 
 }  // namespace system_files

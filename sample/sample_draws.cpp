@@ -53,7 +53,8 @@ std::string DatedSampleDraws(int first, int last,
             calendar.NextRow(std::to_string(draw), kHungarianDayLabels, row);
             auto day = std::chrono::sys_days{calendar.PreviousDate()};
             if (no_draw && day >= std::chrono::sys_days{*no_draw}) day += std::chrono::days{1};
-            text += " " + DateText(day);
+            text.push_back(' ');
+            text.append(DateText(day));
         }
         text.append(rest.substr(number, line_end - number));
         rest.remove_prefix(line_end);

@@ -18,7 +18,7 @@ struct BatchCase {
     std::optional<std::string> draws;  // none: no draw file
     int status;
     std::string result;
-    std::string output = {};                    // on stderr
+    std::string output = {};                    // on stderr; {folder}: the program folder
     std::optional<std::string> rest_days = {};  // the rest-day list, if any
     std::string rest_day_file = "szunnapok.txt";
     std::string draw_file = "keno.old";
@@ -26,7 +26,17 @@ struct BatchCase {
     std::string folder = "drawchk";
     std::string today = {};                    // DRAWCHK_TODAY, where not the tests' own
     std::vector<std::string> subfolders = {};  // made in the program folder
+    std::optional<std::string> earlier = "earlier result\r\n";  // the result file before
+    bool unwritable_folder = false;  // POSIX: the folder is not the user's to write in
+    bool stderr_gone = false;        // POSIX: stderr is a pipe whose reader has gone
 };
+
+// `text` as Notepad saves "Unicode": UTF-16, little endian, after a byte-order mark if `mark`.
+inline std::string Utf16(std::string_view text, bool mark) {
+    std::string bytes = mark ? "\xFF\xFE" : "";
+    for (const char c : text) bytes += std::string{c, '\0'};
+    return bytes;
+}
 
 inline void PrintTo(const BatchCase& c, std::ostream* out) { *out << c.name; }
 
@@ -34,17 +44,27 @@ inline void PrintTo(const BatchCase& c, std::ostream* out) { *out << c.name; }
 // says nothing unless the run is not a complete, current answer.
 inline void ExpectBatchRun(const BatchCase& c) {
     ProgramCopy folder(c.folder);
-    WriteFile(folder / "Drawchk.txt", "earlier result\r\n");
+    if (c.earlier) WriteFile(folder / "Drawchk.txt", *c.earlier);
     if (c.draws) WriteFile(folder / c.draw_file, *c.draws);
     if (c.rest_days) WriteFile(folder / c.rest_day_file, *c.rest_days);
     for (const std::string& name : c.subfolders) std::filesystem::create_directory(folder / name);
-    RunOptions options{.args = c.args};
+    RunOptions options{.args = c.args, .stderr_gone = c.stderr_gone};
     if (!c.today.empty()) options.environment = {"DRAWCHK_TODAY=" + c.today};
+    if (c.unwritable_folder) {
+        // Root writes anywhere, so the program then runs as an ordinary user.
+        std::filesystem::permissions(folder.path(), std::filesystem::perms(0555));
+        options.user = 65534;  // nobody
+    }
     const ProgramRun run = RunProgram(folder.program(), options);
+    std::filesystem::permissions(folder.path(), std::filesystem::perms(0755));
     EXPECT_TRUE(run.exited);
     EXPECT_FALSE(run.window_seen);
     EXPECT_EQ(run.status, c.status);
-    EXPECT_EQ(run.output, c.output);
+    std::string output = c.output;
+    if (const std::size_t at = output.find("{folder}"); at != std::string::npos) {
+        output.replace(at, 8, folder.path().string());
+    }
+    EXPECT_EQ(run.output, output);
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), c.result);
 }
 
@@ -109,11 +129,36 @@ inline std::vector<BatchCase> BatchCases(std::vector<BatchCase> own) {
          .status = 1,
          .result = "\r\n",
          .output = "drawchk: nincs keno.old a program mappájában.\n"},
-        {.name = "OnlyTheHistorySaysSo",
+        {.name = "OnlyTheHistoryIsNoAnswer",
          .draws = SampleDraws(1, 5000),
-         .status = 0,
+         .status = 1,
          .result = "\r\n",
-         .output = "drawchk: a keno.old első 5000 sora után nincs húzás.\n"},
+         .output = "drawchk: a keno.old első 5000 sora után nincs húzás; a Drawchk.txt most egy "
+                   "üres sort tartalmaz.\n"},
+        {.name = "Utf16WithAMarkReadsAsUtf8",
+         .draws = Utf16(sample, true),
+         .status = 0,
+         .result = "10113   2025-08-29  P\r\n"},
+        {.name = "Utf16WithoutAMarkReadsAsUtf8",
+         .draws = Utf16(sample, false),
+         .status = 0,
+         .result = "10113   2025-08-29  P\r\n"},
+        // A comma splits draw 10110's line: what follows it is no draw number, and is quoted.
+        {.name = "CommaInALineIsQuotedNotTakenForADraw",
+         .draws = SampleDraws(1, 10109) + "10110 1 2,922 5 6\r\n" + SampleDraws(10111, 10113),
+         .status = 0,
+         .result = "10113   2025-08-30  Szo\r\n",
+         .output = "drawchk: hiba a keno.old-ban a 10111. húzás helyén: az ott álló sor („922 5 "
+                   "6”) nem húzás.\n"},
+        // No date in DRAWCHK_TODAY, which is said, and the clock does not stand in for it.
+        {.name = "TodayThatIsNoDateIsSaid",
+         .draws = SampleDraws(1, 10100),
+         .status = 0,
+         .result = "10100   2025-08-16  Szo\r\n",
+         .output = "drawchk: a DRAWCHK_TODAY értéke („2025-02-30”) nem ÉÉÉÉ-HH-NN alakú, "
+                   "létező dátum; a program most nem veti össze a legutolsó sort a mai "
+                   "dátummal.\n",
+         .today = "2025-02-30"},
         {.name = "LineRemovedSaysWhereTheFileBreaks",
          .draws = SampleDraws(1, 10104) + SampleDraws(10106, 10113),
          .status = 0,

@@ -24,6 +24,8 @@ struct RunOptions {
     std::function<bool()> seen;
     // Empty: the root folder on POSIX, ours on Windows.
     std::filesystem::path working_folder;
+    // POSIX: stderr a pipe whose reader has gone.
+    bool stderr_gone = false;
     // POSIX: a file-size limit in bytes, and a user (and group) to run as when we are root.
     std::optional<std::uint64_t> file_size_limit;
     std::optional<unsigned> user;

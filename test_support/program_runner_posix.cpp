@@ -43,24 +43,29 @@ ProgramRun RunProgram(const std::filesystem::path& program, const RunOptions& op
     ProgramRun run;
     int out[2];
     if (pipe2(out, O_CLOEXEC) != 0) return run;
+    // A pipe whose reader is gone, for stderr, as a cron job's whose mail pipe broke.
+    int gone[2] = {-1, -1};
+    if (options.stderr_gone && pipe2(gone, O_CLOEXEC) == 0) close(gone[0]);
     const pid_t pid = fork();
     if (pid == 0) {
         dup2(out[1], STDOUT_FILENO);
-        dup2(out[1], STDERR_FILENO);
+        dup2(options.stderr_gone ? gone[1] : out[1], STDERR_FILENO);
         if (chdir(folder.c_str()) != 0) _exit(120);
         if (options.file_size_limit) {
             const auto bytes = static_cast<rlim_t>(*options.file_size_limit);
             const rlimit limit{bytes, bytes};
             if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(121);
         }
-        if (options.user && (setgid(static_cast<gid_t>(*options.user)) != 0 ||
-                             setuid(static_cast<uid_t>(*options.user)) != 0)) {
+        if (options.user && geteuid() == 0 &&
+            (setgid(static_cast<gid_t>(*options.user)) != 0 ||
+             setuid(static_cast<uid_t>(*options.user)) != 0)) {
             _exit(122);
         }
         execve(argv[0], argv.data(), envp.data());
         _exit(123);
     }
     close(out[1]);
+    if (gone[1] >= 0) close(gone[1]);
     if (pid < 0) {
         close(out[0]);
         return run;

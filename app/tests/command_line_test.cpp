@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "batch.h"
 #include "screen.h"
 
 namespace drawchk {
@@ -74,16 +73,6 @@ TEST(WindowPlatform, WaylandWithXWaylandOpensTheWindowOnX) {
                   c.platform)
             << "case " << (&c - cases);
     }
-}
-
-TEST(BatchStatus, AMissingResultOutweighsAMissingDrawFile) {
-    EXPECT_EQ(BatchExitStatus({.draw_file = DrawFile::kRead, .result_written = true}), kBatchDone);
-    EXPECT_EQ(BatchExitStatus({.draw_file = DrawFile::kMissing, .result_written = true}),
-              kBatchNoDrawFile);
-    EXPECT_EQ(BatchExitStatus({.draw_file = DrawFile::kMissing, .result_written = false}),
-              kBatchResultNotWritten);
-    EXPECT_EQ(RunBatch(std::nullopt, [] { return std::chrono::year_month_day{}; }),
-              kBatchResultNotWritten);
 }
 
 }  // namespace

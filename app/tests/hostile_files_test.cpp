@@ -12,6 +12,7 @@
 
 #include "program_copy.h"
 #include "sample_draws.h"
+#include "text_encoding.h"
 
 namespace drawchk {
 namespace {
@@ -57,7 +58,11 @@ TEST_P(UnreadableDrawFile, IsAFailedOpenNeverAHang) {
     if (kind == "dangling link") std::filesystem::create_symlink(folder / "gone", draws);
     WriteFile(folder / "Drawchk.txt", kEarlier);
     const ProgramRun run = folder.Batch({.deadline = std::chrono::seconds(20)});
-    ExpectExit(run, 1, std::string("drawchk: ") + GetParam().line + "\n");
+    std::string line = std::string("drawchk: ") + GetParam().line + "\n";
+    if (const std::size_t at = line.find("{gone}"); at != std::string::npos) {
+        line.replace(at, 6, (folder / "gone").string());
+    }
+    ExpectExit(run, 1, line);
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "\r\n");
 }
 
@@ -66,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
     Kinds, UnreadableDrawFile,
     ::testing::Values(UnreadableCase{"directory", kUnreadable}, UnreadableCase{"fifo", kUnreadable},
                       UnreadableCase{"device", kUnreadable},
-                      UnreadableCase{"dangling link", "nincs keno.old a program mappájában."}),
+                      UnreadableCase{"dangling link",
+                                     "a keno.old hivatkozás, de nem létező fájlra mutat: {gone}."}),
     [](const auto& info) {
         std::string name = info.param.kind;
         std::erase(name, ' ');
@@ -109,12 +115,15 @@ TEST_P(OddDrawFile, GivesOneResultLine) {
     WriteFile(folder / "keno.old", GetParam().bytes);
     const ProgramRun run = folder.Batch();
     EXPECT_TRUE(run.exited);
-    EXPECT_EQ(run.status, 0);
+    // No draw dated is no answer.
+    EXPECT_EQ(run.status, GetParam().result == "\r\n" ? 1 : 0);
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), GetParam().result);
     EXPECT_EQ(run.output.starts_with("drawchk: hiba a keno.old-ban ") &&
                   std::count(run.output.begin(), run.output.end(), '\n') == 1,
               GetParam().breaks)
         << run.output;
+    // What stands in the file is quoted as valid UTF-8.
+    EXPECT_TRUE(IsUtf8(run.output)) << run.output;
     EXPECT_EQ(folder.Names(), kFolderAfterCheck);
 }
 
@@ -143,7 +152,9 @@ TEST(HugeDrawFile, SingleGibibyteLineKeepsMemorySmall) {
     }
     std::filesystem::resize_file(folder / "keno.old", std::uintmax_t{1} << 30);
     const ProgramRun run = folder.Batch({.deadline = std::chrono::seconds(120)});
-    ExpectExit(run, 0, "drawchk: a keno.old első 5000 sora után nincs húzás.\n");
+    ExpectExit(run, 1,
+               "drawchk: a keno.old első 5000 sora után nincs húzás; a Drawchk.txt most egy üres "
+               "sort tartalmaz.\n");
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "\r\n");
     EXPECT_LT(run.peak_kib, kPeakKibBound);
 }
@@ -154,11 +165,12 @@ class FailingResultFile : public ::testing::Test {
         WriteFile(folder_ / "keno.old", SampleDraws(1, 10113));
         WriteFile(folder_ / "Drawchk.txt", kEarlier);
     }
-    // One line names the result file that was not written.
-    void ExpectNotWritten(const ProgramRun& run) {
+    // One line names the result file that was not written, and why.
+    void ExpectNotWritten(const ProgramRun& run, const std::string& why, bool earlier = true) {
         ExpectExit(run, 2,
                    "drawchk: az eredmény nem írható ide: " + (folder_ / "Drawchk.txt").string() +
-                       "; a korábbi Drawchk.txt megmaradt.\n");
+                       " (" + why + ")" + (earlier ? "; a korábbi Drawchk.txt megmaradt" : "") +
+                       ".\n");
     }
     // The earlier result survives byte for byte, and no temporary file is left.
     void ExpectEarlierKept() {
@@ -169,7 +181,7 @@ class FailingResultFile : public ::testing::Test {
 };
 
 TEST_F(FailingResultFile, FileSizeLimitCutsTheWriteShort) {
-    ExpectNotWritten(folder_.Batch({.file_size_limit = 8}));
+    ExpectNotWritten(folder_.Batch({.file_size_limit = 8}), "a megengedett fájlméret kevés hozzá");
     ExpectEarlierKept();
 }
 
@@ -182,7 +194,7 @@ TEST_F(FailingResultFile, ProgramFolderIsNotWritable) {
     } else {
         std::filesystem::permissions(folder_.path(), std::filesystem::perms(0555));
     }
-    ExpectNotWritten(folder_.Batch({.user = user}));
+    ExpectNotWritten(folder_.Batch({.user = user}), "nincs joga írni a mappába");
     std::filesystem::permissions(folder_.path(), std::filesystem::perms(0755));
     ExpectEarlierKept();
 }
@@ -190,7 +202,7 @@ TEST_F(FailingResultFile, ProgramFolderIsNotWritable) {
 TEST_F(FailingResultFile, ResultPathIsADirectory) {
     std::filesystem::remove(folder_ / "Drawchk.txt");
     std::filesystem::create_directory(folder_ / "Drawchk.txt");
-    ExpectNotWritten(folder_.Batch());
+    ExpectNotWritten(folder_.Batch(), "ilyen nevű mappa áll a helyén", false);
     EXPECT_TRUE(std::filesystem::is_empty(folder_ / "Drawchk.txt"));
 }
 

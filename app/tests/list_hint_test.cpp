@@ -56,7 +56,8 @@ TEST(WindowCheck, GivesEachEmptyListItsOwnHint) {
         EXPECT_EQ(hint.Text().empty(), c.hint == ListHint::kNone) << c.name;
         if (c.hint == ListHint::kMisnamedDrawFile) {
             EXPECT_EQ(hint.Text(),
-                      "Nincs keno.old, de van „keno.old.bak”: nevezze át keno.old névre.");
+                      "Nincs keno.old, de van „keno.old.txt” és „keno.old.bak”: nevezze át a "
+                      "megfelelőt keno.old névre.");
         }
     }
     RowList rows;

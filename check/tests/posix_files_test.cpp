@@ -25,7 +25,7 @@ TEST(PosixResultFile, ReplacesAReadOnlyFileWithOneOfTheUsualPermissions) {
     WriteFile(result, "an older result\r\n");
     ASSERT_EQ(chmod(result.c_str(), 0400), 0);
     const mode_t mask = umask(022);
-    EXPECT_TRUE(ReplaceResultFile(result, "9999   2025-05-05  H"));
+    EXPECT_EQ(ReplaceResultFile(result, "9999   2025-05-05  H"), WriteFailure::kNone);
     umask(mask);
     EXPECT_EQ(ReadFile(result), "9999   2025-05-05  H\r\n");
     struct stat info {};
@@ -37,7 +37,7 @@ TEST(PosixResultFile, ReadersSeeOneWholeLineWhileChecksWriteAtOnce) {
     TempFolder folder;
     const auto result = folder / "Drawchk.txt";
     const std::string line = "10113   2025-08-29  P";
-    ASSERT_TRUE(ReplaceResultFile(result, line));
+    ASSERT_EQ(ReplaceResultFile(result, line), WriteFailure::kNone);
     std::atomic<bool> done = false;
     std::atomic<int> torn = 0;
     std::thread reader([&] {
@@ -50,7 +50,7 @@ TEST(PosixResultFile, ReadersSeeOneWholeLineWhileChecksWriteAtOnce) {
     for (int w = 0; w < 4; ++w) {
         writers.emplace_back([&] {
             for (int i = 0; i < 50; ++i) {
-                if (!ReplaceResultFile(result, line)) ++failed;
+                if (ReplaceResultFile(result, line) != WriteFailure::kNone) ++failed;
             }
         });
     }

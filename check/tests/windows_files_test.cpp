@@ -33,7 +33,8 @@ TEST(WindowsResultFile, ResetsReadOnlyHiddenAndSystemAttributesAndReplacesTheFil
         const auto result = folder / "Drawchk.txt";
         WriteFile(result, "an older result\r\n");
         ASSERT_TRUE(SetFileAttributesW(result.c_str(), protection));
-        EXPECT_TRUE(ReplaceResultFile(result, "10113   2025-08-29  P")) << protection;
+        EXPECT_EQ(ReplaceResultFile(result, "10113   2025-08-29  P"), WriteFailure::kNone)
+            << protection;
         EXPECT_EQ(ReadFile(result), "10113   2025-08-29  P\r\n");
         const DWORD attributes = GetFileAttributesW(result.c_str());
         EXPECT_EQ(
