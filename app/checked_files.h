@@ -1,25 +1,12 @@
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <utility>
 #include <vector>
 
+#include "file_stamp.h"
+
 namespace drawchk {
-
-// What tells one version of a file from another: which file it is, its size and its time.
-struct FileStamp {
-    bool exists = false;
-    std::uint64_t device = 0;
-    std::uint64_t file = 0;
-    std::uint64_t size = 0;
-    std::int64_t time = 0;
-
-    friend bool operator==(const FileStamp&, const FileStamp&) = default;
-};
-
-// The file at `path` as it is now, followed through links; a missing one does not exist.
-FileStamp StampOf(const std::filesystem::path& path);
 
 // The files a check reads in a folder, keno.old and the rest-day lists, so that a window can
 // tell a change of them from one of any other file there: the result file it writes itself,

@@ -84,13 +84,4 @@ ListHint HintForList(const CheckOutcome& outcome, const RowList& rows, const Tod
     return {ListHint::kNoDrawAfterHistory};
 }
 
-ListHint CheckIntoList(const std::optional<std::filesystem::path>& program_folder, RowList& rows,
-                       const WeekdayLabels& labels, const TodaySource& today) {
-    if (!program_folder) {
-        rows.Clear();
-        return {ListHint::kUnknownFolder};
-    }
-    return HintForList(RunCheck(*program_folder, rows, labels), rows, today);
-}
-
 }  // namespace drawchk

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <chrono>
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -35,10 +34,5 @@ std::optional<ListHint> LineDatesHint(const CheckOutcome& outcome);
 // the draw file's own dates say, or what JudgeNewestRow says; nothing for a current list of
 // every draw.
 ListHint HintForList(const CheckOutcome& outcome, const RowList& rows, const TodaySource& today);
-
-// The check a window runs on its list; returns the hint the list shows. Where the program
-// folder is not known it touches no file and empties the list.
-ListHint CheckIntoList(const std::optional<std::filesystem::path>& program_folder, RowList& rows,
-                       const WeekdayLabels& labels, const TodaySource& today);
 
 }  // namespace drawchk

@@ -9,12 +9,12 @@
 #include "list_check.h"
 #include "row_list.h"
 #include "today.h"
-#include "window_module.h"
 
 namespace drawchk {
 
-// The check as a window runs it, over a folder, and the table that hands it to the window
-// module.
+// The check as both windows run it, over the program folder: the rows and what the list says
+// besides them, the files a window watches and whether they changed, and today's judgement.
+// A window shows what it leaves and keeps the user's row; the rest is here.
 class WindowCheck {
   public:
     // Where `program_folder` is not known, a check touches no file and the list says why.
@@ -24,19 +24,31 @@ class WindowCheck {
     WindowCheck(const WindowCheck&) = delete;
     WindowCheck& operator=(const WindowCheck&) = delete;
 
-    // Valid as long as this check.
-    const DrawchkCheckServices& Services() const { return services_; }
+    // Runs a check into the rows with `labels`, judges the newest row and rewrites the result
+    // file. `automatic`: started by a change or a new day, not by the user. Returns false
+    // where an automatic check held its answer back, as for a file still being written.
+    bool Run(bool automatic = false, const WeekdayLabels& labels = kHungarianDayLabels);
+
+    const RowList& Rows() const { return rows_; }
+    // What the list says besides its rows, UTF-8; empty for none.
+    const std::string& Hint() const { return hint_; }
+    const std::optional<std::filesystem::path>& ProgramFolder() const { return program_folder_; }
+    // What a window watches: the program folder, keno.old and the rest-day lists there now;
+    // none where the folder is not known.
+    std::vector<std::filesystem::path> WatchedPaths() const;
+    // Whether keno.old or a rest-day list changed since the last check began; no other file
+    // of the folder counts, the result file least of all.
+    bool FilesChanged();
+    // How many checks have run, which a test counts.
+    int Checks() const { return checks_; }
 
   private:
     std::optional<std::filesystem::path> program_folder_;
     TodaySource today_;
-    std::string program_folder_text_;
     std::optional<CheckedFiles> checked_files_;
-    // The files the window watches, as it last asked for them.
-    std::vector<std::string> checked_file_texts_;
     RowList rows_;
     std::string hint_;
-    DrawchkCheckServices services_{};
+    int checks_ = 0;
 };
 
 }  // namespace drawchk

@@ -7,6 +7,7 @@
 #include "messages.h"
 #include "window_check.h"
 #include "window_loader.h"
+#include "window_table.h"
 
 namespace drawchk {
 namespace {
@@ -52,8 +53,9 @@ int RunWindow(const std::optional<std::filesystem::path>& program_folder, int ar
     }
     auto run = reinterpret_cast<RunWindowFunction>(dlsym(handle, "DrawchkRunWindow"));
     if (run == nullptr) return CannotOpenWindow(NoWindowInModule(module.string()));
-    const WindowCheck check(program_folder);
-    return run(argc, argv, &check.Services());
+    WindowCheck check(program_folder);
+    const WindowTable table(check);
+    return run(argc, argv, &table.Services());
 }
 
 }  // namespace drawchk

@@ -1,26 +1,33 @@
 #pragma once
 
 // What the program hands its window module, a plain C table, so the module is a window and
-// nothing else: the program owns the check, and the window runs it through the table. A module
-// is opened only if it was built for this interface version.
+// nothing else: the program owns the check and the rule of when to check again, and the
+// window runs them through the table. A module is opened only if it was built for this
+// interface version.
 
-#define DRAWCHK_WINDOW_INTERFACE_VERSION 2
+#define DRAWCHK_WINDOW_INTERFACE_VERSION 3
 
 struct DrawchkCheckServices {
     // The program's own, handed back to every call.
     void* check;
-    // The program folder, UTF-8, which the window watches; empty where the program does not
-    // know it, and the window then says so at once.
+    // How long the files must have been still before a change counts, in milliseconds.
+    int settle_milliseconds;
+    // The program folder, UTF-8; empty where the program does not know it, and the window
+    // then says so at once.
     const char* (*program_folder)(void* check);
     // Runs a check into the rows, judges the newest row against today's date and rewrites the
-    // result file.
-    void (*run_check)(void* check);
-    // The files a check reads, keno.old and the rest-day lists there now, UTF-8 paths, from 0
-    // up to the first null, looked for anew when asked for 0; the window watches them.
-    const char* (*checked_file)(void* check, int index);
-    // Whether one of them changed since the last check began; no other file of the folder
-    // counts, the result file least of all.
+    // result file. `automatic`: started by a change or a new day, not by the user. Returns 0
+    // where an automatic check held its answer back, as for a file still being written: the
+    // window asks again once the files have settled once more. Else 1.
+    int (*run_check)(void* check, int automatic);
+    // What the window watches, UTF-8 paths, from 0 up to the first null, looked for anew when
+    // asked for 0.
+    const char* (*watched_path)(void* check, int index);
+    // Whether keno.old or a rest-day list changed since the last check began; no other file
+    // of the folder counts, the result file least of all.
     int (*files_changed)(void* check);
+    // When the newest row is judged again, in milliseconds since 1970 on the system clock.
+    long long (*new_day_at)(void* check);
     int (*row_count)(void* check);
     // The row's text: the draw file's bytes, Windows-1250, `*length` of them.
     const char* (*row_text)(void* check, int row, int* length);
@@ -28,8 +35,7 @@ struct DrawchkCheckServices {
     int (*row_out_of_place)(void* check, int row);
     // The row the list shows at its top after the check.
     int (*first_visible_row)(void* check);
-    // What the list says besides its rows, UTF-8: why it is empty, or that its rows stop
-    // short of the draw file's end; empty for none.
+    // What the list says besides its rows, UTF-8; empty for none.
     const char* (*hint)(void* check);
 };
 

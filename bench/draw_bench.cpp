@@ -19,6 +19,7 @@
 #include "run_check.h"
 #include "sample_draws.h"
 #include "window_check.h"
+#include "window_table.h"
 
 namespace {
 
@@ -117,8 +118,9 @@ class PaintCounter : public QObject {
 
 // A click on "Ellenőrzés" until the list is filled, scrolled and painted.
 void BM_WindowRefresh(benchmark::State& state) {
-    const drawchk::WindowCheck window_check(Folders().For(static_cast<int>(state.range(0))));
-    Form1 form(window_check.Services());
+    drawchk::WindowCheck window_check(Folders().For(static_cast<int>(state.range(0))));
+    const drawchk::WindowTable table(window_check);
+    Form1 form(table.Services());
     form.show();
     QApplication::processEvents();
     auto* check = form.findChild<QPushButton*>("Command3D2");

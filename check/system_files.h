@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "byte_source.h"
+#include "file_stamp.h"
 #include "result_file.h"
 #include "unique_file.h"
 
@@ -22,6 +23,8 @@ namespace system_files {
 
 // Opens `path` for reading into `file` where it is a regular file.
 FileOpen OpenForReading(const std::filesystem::path& path, UniqueFile& file);
+// The open file as it is now.
+FileStamp StampOf(const UniqueFile& file);
 // Reads up to `size` bytes: how many, 0 at the end, -1 for a failed read.
 std::ptrdiff_t Read(const UniqueFile& file, char* buffer, std::size_t size);
 

@@ -25,8 +25,6 @@ class UniqueHandle {
     ~UniqueHandle() { Close(); }
 
     Handle get() const { return handle_; }
-    // Hands the handle over to a new owner.
-    Handle release() { return std::exchange(handle_, Traits::None()); }
     explicit operator bool() const { return handle_ != Traits::None(); }
     // Returns whether the handle closed cleanly, which for a written file means its data did.
     bool Close() {

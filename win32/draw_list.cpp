@@ -42,7 +42,7 @@ void DrawList::LayOut(RECT place, int row_height, UINT dpi) {
     LOGFONTW font{};
     if (GetObjectW(Font(), sizeof font, &font) != 0) {
         font.lfUnderline = TRUE;
-        underlined_font_.reset(CreateFontIndirectW(&font));
+        underlined_font_ = UniqueFont(CreateFontIndirectW(&font));
     }
 }
 
@@ -51,8 +51,8 @@ void DrawList::SetColours(const design::ListColours& colours) {
     InvalidateRect(list_, nullptr, TRUE);
 }
 
-void DrawList::ShowRows(const ListHint& hint, int kept_row) {
-    hint_ = ToWide(hint.Text());
+void DrawList::ShowRows(std::string_view hint, int kept_row) {
+    hint_ = ToWide(hint);
     // A screen reader names the list after its label, so it hears the hint with the name.
     const std::wstring name = ToWide(design::kListName);
     SetWindowTextW(label_, (hint_.empty() ? name : name + L": " + hint_).c_str());

@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 #include "handles.h"
 #include "list_colours.h"
-#include "messages.h"
 #include "row_list.h"
 #include "window_design.h"
 
@@ -33,9 +33,9 @@ class DrawList {
 
     // Places the list at `place` with rows `row_height` high, cut to fifteen whole rows.
     void LayOut(RECT place, int row_height, UINT dpi);
-    // Takes the rows the check left, with the newest one current and in view, and the hint.
-    // `kept_row`, where it is a row: the current one instead, in view.
-    void ShowRows(const ListHint& hint, int kept_row = -1);
+    // Takes the rows the check left, with the newest one current and in view, and the hint,
+    // UTF-8. `kept_row`, where it is a row: the current one instead, in view.
+    void ShowRows(std::string_view hint, int kept_row = -1);
     // The colours to paint marks and hints in, from now on.
     void SetColours(const design::ListColours& colours);
     void DrawRow(const DRAWITEMSTRUCT& item) const;

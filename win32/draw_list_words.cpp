@@ -35,7 +35,7 @@ int DrawList::BandHeight() const {
     const bool bar_shows = (GetWindowLongPtrW(list_, GWL_STYLE) & WS_VSCROLL) != 0;
     place.right += (bar_shows ? GetSystemMetrics(SM_CXVSCROLL) : 0) - 2 * hint_margin_;
     place.bottom = 0;
-    const WindowDc dc(list_);
+    const UniqueWindowDc dc(GetDC(list_));
     const HGDIOBJ old_font = SelectObject(dc.get(), Font());
     DrawTextW(dc.get(), hint_.c_str(), static_cast<int>(hint_.size()), &place,
               kHintFormat | DT_CALCRECT);
@@ -56,7 +56,7 @@ void DrawList::PaintBand() const {
     const RECT band{edge, band_top, frame.right - frame.left - edge, band_top + band_height_};
     RECT place = band;
     InflateRect(&place, -hint_margin_, 0);
-    const WindowDc dc(list_, /*whole_window=*/true);
+    const UniqueWindowDc dc(GetWindowDC(list_));
     const HGDIOBJ old_font = SelectObject(dc.get(), Font());
     RECT measured = place;
     DrawTextW(dc.get(), hint_.c_str(), static_cast<int>(hint_.size()), &measured,

@@ -6,9 +6,8 @@
 #include <utility>
 
 #include "layout.h"
-#include "list_check.h"
 #include "message_loop.h"
-#include "today.h"
+#include "recheck_rule.h"
 #include "win32_design.h"
 #include "window_class.h"
 
@@ -24,7 +23,7 @@ constexpr DWORD kExStyle = 0;
 }  // namespace
 
 Form1::Form1(HINSTANCE instance, std::optional<std::filesystem::path> program_folder)
-    : instance_(instance), program_folder_(std::move(program_folder)) {
+    : instance_(instance), check_(std::move(program_folder)) {
     RegisterWindowClass(instance, &Form1::WindowProc);
     const UINT dpi = SystemDpi();
     const RECT client = ToPixels(design::kClientArea, dpi);
@@ -43,12 +42,11 @@ int Form1::Run(int show_command) {
     UpdateWindow(window_);
     SetFocus(Command3D2);
     // Without a folder there is nothing to watch, and the list says why.
-    ChangeWatch watch(program_folder_.value_or(std::filesystem::path()));
-    return RunMessageLoop(window_, watch, [this](ChangeWatch::Woke woke) {
-        // A new day judges the newest row again; a change checks again if it touched the
-        // files the check reads.
-        if (!checked_files_) return;
-        if (woke == ChangeWatch::Woke::kNewDay || checked_files_->Changed()) Check(true);
+    watch_.emplace(check_.ProgramFolder().value_or(std::filesystem::path()));
+    return RunMessageLoop(window_, *watch_, [this](ChangeWatch::Woke woke) {
+        if (!check_.ProgramFolder()) return;
+        const Wake wake = woke == ChangeWatch::Woke::kNewDay ? Wake::kNewDay : Wake::kFilesSettled;
+        if (ChecksAgain(wake, wake == Wake::kFilesSettled && check_.FilesChanged())) Check(true);
     });
 }
 
@@ -80,6 +78,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_ACTIVATE:
             OnActivate(LOWORD(wparam) != WA_INACTIVE);
             return 0;
+        case WM_TIMECHANGE:
+            OnNewDayMaybe();
+            return 0;
+        case WM_POWERBROADCAST:
+            if (wparam == PBT_APMRESUMEAUTOMATIC) OnNewDayMaybe();
+            return TRUE;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -127,29 +131,38 @@ void Form1::OnActivate(bool active) {
     }
 }
 
+void Form1::OnNewDayMaybe() {
+    if (watch_) watch_->CountNewDayFromNow();
+    if (check_.ProgramFolder() && ChecksAgain(Wake::kClockSet, false)) Check(true);
+}
+
 void Form1::Form_Load() {
     SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     DayLabels = kHungarianDayLabels;
-    if (!program_folder_) {
-        Command3D2_Click();
-        return;
-    }
-    checked_files_.emplace(*program_folder_);
-    // The files as they are now are the ones the list was opened over.
-    checked_files_->Changed();
+    if (!check_.ProgramFolder()) Command3D2_Click();
 }
 
 void Form1::Command3D2_Click() { Check(false); }
 
-void Form1::Check(bool automatic) {
-    // The row the user moved to in the focused list stays the current one.
+int Form1::MovedToRow() const {
+    // The control that had the focus when another window took it, as when keno.old is saved in
+    // another program, counts as the focused one.
+    const HWND focused = GetActiveWindow() == window_ ? GetFocus() : focus_;
     const auto current = static_cast<int>(SendMessageW(List1.handle(), LB_GETCURSEL, 0, 0));
     const bool moved =
-        automatic && GetFocus() == List1.handle() && current >= 0 && current != rows_.Count() - 1;
-    // Looked at before the check reads them, so a change while it reads counts as one.
-    if (checked_files_) checked_files_->Changed();
+        focused == List1.handle() && current >= 0 && current != check_.Rows().Count() - 1;
+    return moved ? current : -1;
+}
+
+void Form1::Check(bool automatic) {
+    const int kept_row = automatic ? MovedToRow() : -1;
+    // An answer held back, as for a file still being written, is asked for again later.
+    if (!check_.Run(automatic, DayLabels)) {
+        if (watch_) watch_->SettleAgain();
+        return;
+    }
     // A failure shows as an empty list with a hint saying why, or as rows that are marked.
-    List1.ShowRows(CheckIntoList(program_folder_, rows_, DayLabels, Today), moved ? current : -1);
+    List1.ShowRows(check_.Hint(), kept_row);
 }
 
 void Form1::Command3D3_Click() { DestroyWindow(window_); }

@@ -5,12 +5,12 @@
 #include <filesystem>
 #include <optional>
 
-#include "checked_files.h"
+#include "change_watch.h"
 #include "draw_calendar.h"
 #include "draw_list.h"
 #include "handles.h"
 #include "list_colours.h"
-#include "row_list.h"
+#include "window_check.h"
 
 namespace drawchk::win32 {
 
@@ -35,6 +35,8 @@ class Form1 {
 
     void OnCreate();
     void OnCommand(int id);
+    // The clock was set anew, or the machine woke up: today may be another day.
+    void OnNewDayMaybe();
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnActivate(bool active);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
@@ -51,20 +53,22 @@ class Form1 {
     // Runs the check into the list. `automatic`: started by a change of the files or of the
     // day, so it takes no focus and keeps a row the user moved to in the list.
     void Check(bool automatic);
+    // The row the user moved to in the list, which an automatic check keeps; -1 for none.
+    int MovedToRow() const;
 
     // Font, controls and row height for `dpi`; the window's own size is the caller's.
     void LayOut(UINT dpi);
 
     HINSTANCE instance_;
-    std::optional<std::filesystem::path> program_folder_;
-    std::optional<CheckedFiles> checked_files_;
+    WindowCheck check_;
+    // What wakes the window besides its messages, while it runs.
+    std::optional<ChangeWatch> watch_;
     drawchk::WeekdayLabels DayLabels;
-    drawchk::RowList rows_;
     UniqueFont font_;
     bool high_contrast_ = false;
     design::WindowColours colours_{};
     HWND window_ = nullptr;
-    DrawList List1{rows_};
+    DrawList List1{check_.Rows()};
     HWND Command3D2 = nullptr;
     HWND Command3D3 = nullptr;
     // The control that had the focus when the window was last deactivated.

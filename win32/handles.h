@@ -2,39 +2,43 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
+#include "unique_handle.h"
 
+// The window's system handles, each owned the one way the program owns a handle.
 namespace drawchk::win32 {
 
-// GDI objects owned the way the rest of the program owns memory.
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+// A GDI object of `Object`'s kind: a font, say.
+template <typename Object>
+struct GdiObjectTraits {
+    using Handle = Object;
+    static Handle None() { return nullptr; }
+    static bool Close(Handle object) { return DeleteObject(object) != 0; }
 };
-using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
+using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 
-// Icons loaded from the program's resources, destroyed when their owner goes.
-struct IconDeleter {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
+// An icon loaded from the program's resources.
+struct IconTraits {
+    using Handle = HICON;
+    static Handle None() { return nullptr; }
+    static bool Close(Handle icon) { return DestroyIcon(icon) != 0; }
 };
-using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+using UniqueIcon = UniqueHandle<IconTraits>;
 
-// A device context taken with GetDC, or GetWindowDC for the whole window with its frame, given
-// back on leaving scope.
-class WindowDc {
-  public:
-    explicit WindowDc(HWND window, bool whole_window = false)
-        : window_(window), dc_(whole_window ? GetWindowDC(window) : GetDC(window)) {}
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc() {
-        if (dc_ != nullptr) ReleaseDC(window_, dc_);
-    }
-    HDC get() const { return dc_; }
-
-  private:
-    HWND window_;
-    HDC dc_;
+// A device context taken with GetDC, or GetWindowDC for a whole window with its frame, given
+// back to the window it came from.
+struct WindowDcTraits {
+    using Handle = HDC;
+    static Handle None() { return nullptr; }
+    static bool Close(Handle dc) { return ReleaseDC(WindowFromDC(dc), dc) == 1; }
 };
+using UniqueWindowDc = UniqueHandle<WindowDcTraits>;
+
+// The system's word that something in a folder changed.
+struct ChangeNotificationTraits {
+    using Handle = HANDLE;
+    static Handle None() { return INVALID_HANDLE_VALUE; }
+    static bool Close(Handle change) { return FindCloseChangeNotification(change) != 0; }
+};
+using UniqueChangeNotification = UniqueHandle<ChangeNotificationTraits>;
 
 }  // namespace drawchk::win32

@@ -17,7 +17,7 @@ Function User32Function(const char* name) {
 }
 
 UINT ScreenDpi() {
-    const WindowDc screen(nullptr);
+    const UniqueWindowDc screen(GetDC(nullptr));
     const int dpi = screen.get() != nullptr ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
     return dpi > 0 ? static_cast<UINT>(dpi) : kDefaultDpi;
 }

@@ -1,12 +1,12 @@
 #include "check_table.h"
 
-QStringList CheckTable::CheckedFiles() const {
-    QStringList files;
-    for (int index = 0; const char* file = services_.checked_file(services_.check, index);
+QStringList CheckTable::WatchedPaths() const {
+    QStringList paths;
+    for (int index = 0; const char* path = services_.watched_path(services_.check, index);
          ++index) {
-        files << QString::fromUtf8(file);
+        paths << QString::fromUtf8(path);
     }
-    return files;
+    return paths;
 }
 
 std::string_view CheckTable::RowText(int row) const {

@@ -14,12 +14,16 @@ class CheckTable {
 
     // Empty where the program does not know its folder.
     QString ProgramFolder() const { return QString::fromUtf8(Call(services_.program_folder)); }
-    // Runs a check into the rows and rewrites the result file.
-    void Run() const { services_.run_check(services_.check); }
-    // keno.old and the rest-day lists there now, which the window watches.
-    QStringList CheckedFiles() const;
-    // Whether one of them changed since the last check began.
+    // Runs a check into the rows and rewrites the result file; false where an automatic check
+    // held its answer back until the files settle once more.
+    bool Run(bool automatic) const { return services_.run_check(services_.check, automatic) != 0; }
+    // The program folder, keno.old and the rest-day lists there now, which the window watches.
+    QStringList WatchedPaths() const;
+    // Whether keno.old or a rest-day list changed since the last check began.
     bool FilesChanged() const { return Call(services_.files_changed) != 0; }
+    int SettleMilliseconds() const { return services_.settle_milliseconds; }
+    // When the newest row is judged again, in milliseconds since 1970 on the system clock.
+    qint64 NewDayAt() const { return Call(services_.new_day_at); }
 
     int RowCount() const { return Call(services_.row_count); }
     // The draw file's bytes, Windows-1250.

@@ -115,28 +115,37 @@ void Form1::Form_Load() {
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     Command3D2->setFocus();
-    const QString folder = check_.ProgramFolder();
-    if (folder.isEmpty()) {
+    if (check_.ProgramFolder().isEmpty()) {
         Command3D2_Click();
         return;
     }
-    triggers_ = new CheckTriggers(check_, folder, this);
+    triggers_ = new CheckTriggers(check_, this);
     connect(triggers_, &CheckTriggers::Due, this, [this] { Check(true); });
 }
 
 void Form1::Command3D2_Click() { Check(false); }
 
-void Form1::Check(bool automatic) {
-    // The row the user moved to in the focused list stays the current one.
+int Form1::MovedToRow() const {
+    // The window's focus widget stays when another window is active, as when keno.old is
+    // saved in another program.
     const QModelIndex current = List1->currentIndex();
-    const int kept_row = automatic && List1->hasFocus() && current.isValid() &&
-                                 current.row() != model_->rowCount() - 1
-                             ? current.row()
-                             : -1;
+    if (focusWidget() != List1 || !current.isValid() || current.row() == model_->rowCount() - 1) {
+        return -1;
+    }
+    return current.row();
+}
+
+void Form1::Check(bool automatic) {
+    const int kept_row = automatic ? MovedToRow() : -1;
     // A failure shows as an empty list with a hint saying why, or as rows that are marked.
-    model_->Refill([this] { check_.Run(); });
-    List1->SetHint(check_.Hint());
-    if (triggers_ != nullptr) triggers_->Checked();
+    bool answered = true;
+    model_->Refill([&] { answered = check_.Run(automatic); });
+    if (triggers_ != nullptr) answered ? triggers_->Checked() : triggers_->HeldBack();
+    if (answered) List1->SetHint(check_.Hint());
+    ShowRows(answered ? kept_row : List1->currentIndex().row());
+}
+
+void Form1::ShowRows(int kept_row) {
     const int rows = model_->rowCount();
     if (rows == 0) return;
     // The view would lay out its new rows later; the scroll range must be right now.

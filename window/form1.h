@@ -34,6 +34,10 @@ class Form1 : public QWidget {
     // Runs the check into the list. `automatic`: started by a change of the files or of the
     // day, so it takes no focus and keeps a row the user moved to in the list.
     void Check(bool automatic);
+    // The row the user moved to in the list, which an automatic check keeps; -1 for none.
+    int MovedToRow() const;
+    // Shows the rows the check left, `kept_row` current where it is one, else the newest.
+    void ShowRows(int kept_row);
 
     const CheckTable check_;
     RowListModel* model_ = nullptr;

@@ -17,12 +17,14 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "check_triggers.h"
 #include "draw_list_view.h"
 #include "list_colours.h"
 #include "qt_design.h"
 #include "sample_draws.h"
 #include "temp_folder.h"
 #include "window_check.h"
+#include "window_table.h"
 
 using drawchk::design::ContrastRatio;
 using drawchk::testing::ReadFile;
@@ -35,8 +37,8 @@ class Form1Test : public QObject {
   private:
     // A shown, active window over a program folder that holds `draws` as its draw file.
     std::unique_ptr<Form1> Open(const std::string& draws) {
-        WriteFile(folder_ / "keno.old", draws);
-        auto form = std::make_unique<Form1>(check_.Services());
+        WriteFile(program_->folder / "keno.old", draws);
+        auto form = std::make_unique<Form1>(program_->table.Services());
         form->show();
         form->activateWindow();
         if (!QTest::qWaitForWindowActive(form.get())) qWarning("window did not become active");
@@ -58,13 +60,25 @@ class Form1Test : public QObject {
         return list->indexAt(QPoint(2, list->viewport()->height() - 2)).row();
     }
 
-    TempFolder folder_;
+    // A program folder of each test's own, and the check the window runs over it.
+    struct Program {
+        explicit Program(const Form1Test* test)
+            : check(folder.path(), [test] { return test->today_; }) {}
+
+        TempFolder folder;
+        drawchk::WindowCheck check;
+        drawchk::WindowTable table{check};
+    };
+
+    std::unique_ptr<Program> program_;
     // The day after the sample file's newest draw, unless a test says otherwise.
     std::chrono::year_month_day today_;
-    drawchk::WindowCheck check_{folder_.path(), [this] { return today_; }};
 
   private slots:
-    void init() { today_ = std::chrono::year{2025} / 8 / 30; }
+    void init() {
+        today_ = std::chrono::year{2025} / 8 / 30;
+        program_ = std::make_unique<Program>(this);
+    }
 
     void testCheckFillsTheListAndShowsTheNewestAtTheBottom() {
         auto form = Open(drawchk::SampleDraws(1, 10113));
@@ -75,7 +89,8 @@ class Form1Test : public QObject {
         QCOMPARE(list->model()->index(0, 0).data().toString(), QString("5001   2011-08-25  Cs"));
         QCOMPARE(TopRow(list), 5113 - 15);
         QCOMPARE(BottomRow(list), 5112);
-        QCOMPARE(ReadFile(folder_ / "Drawchk.txt"), std::string("10113   2025-08-29  P\r\n"));
+        QCOMPARE(ReadFile(program_->folder / "Drawchk.txt"),
+                 std::string("10113   2025-08-29  P\r\n"));
     }
 
     void testSecondClickGivesTheSameRows() {
@@ -90,16 +105,17 @@ class Form1Test : public QObject {
     }
 
     // A change to keno.old is checked by itself once it settles; the check's own write of the
-    // result file starts no other check.
+    // result file settles too, and starts no other check.
     void testAChangedDrawFileIsCheckedAgainWithNoClick() {
         auto form = Open(drawchk::SampleDraws(1, 10112));
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
-        WriteFile(folder_ / "keno.old", drawchk::SampleDraws(1, 10113));
+        QSignalSpy settled(form->findChild<CheckTriggers*>(), &CheckTriggers::Settled);
+        WriteFile(program_->folder / "keno.old", drawchk::SampleDraws(1, 10113));
         QTRY_COMPARE(List(*form)->model()->rowCount(), 5113);
-        QCOMPARE(ReadFile(folder_ / "Drawchk.txt"), std::string("10113   2025-08-29  P\r\n"));
-        const auto written = std::filesystem::last_write_time(folder_ / "Drawchk.txt");
-        QTest::qWait(1500);
-        QCOMPARE(std::filesystem::last_write_time(folder_ / "Drawchk.txt"), written);
+        QCOMPARE(ReadFile(program_->folder / "Drawchk.txt"),
+                 std::string("10113   2025-08-29  P\r\n"));
+        QTRY_VERIFY(settled.count() >= 2);
+        QCOMPARE(program_->check.Checks(), 2);
     }
 
     void testFifteenWholeRowsAreVisible() {
@@ -154,7 +170,7 @@ class Form1Test : public QObject {
         QCOMPARE(list->frameShadow(), QFrame::Sunken);
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
         QVERIFY(!list->verticalScrollBar()->isVisible());
-        WriteFile(folder_ / "keno.old", drawchk::SampleDraws(1, 5016));
+        WriteFile(program_->folder / "keno.old", drawchk::SampleDraws(1, 5016));
         today_ = std::chrono::year{2011} / 9 / 10;
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
         QTRY_VERIFY(list->verticalScrollBar()->isVisible());
@@ -166,8 +182,9 @@ class Form1Test : public QObject {
         WriteFile(started_from / "keno.old", drawchk::SampleDraws(1, 5001));
         const QString started_in = QDir::currentPath();
         QDir::setCurrent(QString::fromStdString(started_from.path().string()));
-        const drawchk::WindowCheck unknown{std::nullopt};
-        Form1 form{unknown.Services()};
+        drawchk::WindowCheck unknown{std::nullopt};
+        const drawchk::WindowTable table{unknown};
+        Form1 form{table.Services()};
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QListView* list = List(form);
@@ -195,7 +212,7 @@ class Form1Test : public QObject {
         QFETCH(QString, draws);
         QFETCH(QString, hint);
         auto form = Open(draws.toStdString());
-        if (draws == "-") std::filesystem::remove(folder_ / "keno.old");
+        if (draws == "-") std::filesystem::remove(program_->folder / "keno.old");
         QListView* list = List(*form);
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
         QCOMPARE(list->model()->rowCount(), 0);
@@ -208,7 +225,7 @@ class Form1Test : public QObject {
         const QRect words = focused.rect().adjusted(5, 5, -5, -5);
         QVERIFY(CountPixels(focused.copy(1, 0, 1, focused.height()), Qt::black) > 20);
         QCOMPARE(focused.copy(words), unfocused.copy(words));
-        WriteFile(folder_ / "keno.old", drawchk::SampleDraws(1, 5001));
+        WriteFile(program_->folder / "keno.old", drawchk::SampleDraws(1, 5001));
         today_ = std::chrono::year{2011} / 8 / 26;
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
         QCOMPARE(list->accessibleDescription(), QString());
@@ -221,18 +238,18 @@ class Form1Test : public QObject {
     // words over them, and in the list's description, say the file was not read to its end,
     // until a check reads it whole.
     void testAPartlyReadFileIsSaidOverItsRows() {
-        const std::filesystem::path mount = folder_ / "mount";
+        const std::filesystem::path mount = program_->folder / "mount";
         std::filesystem::create_directory(mount);
-        WriteFile(folder_ / "draws", drawchk::SampleDraws(1, 10113));
+        WriteFile(program_->folder / "draws", drawchk::SampleDraws(1, 10113));
         QProcess server;
-        server.start(
-            DRAWCHK_SYSTEM_PYTHON,
-            {DRAWCHK_FAILING_FILE_SYSTEM, QString::fromStdString((folder_ / "draws").string()),
-             QString::fromStdString(mount.string()), QString::number(6 * 65536 + 32)});
+        server.start(DRAWCHK_SYSTEM_PYTHON,
+                     {DRAWCHK_FAILING_FILE_SYSTEM,
+                      QString::fromStdString((program_->folder / "draws").string()),
+                      QString::fromStdString(mount.string()), QString::number(6 * 65536 + 32)});
         QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(mount / "keno.old"), 10000);
         auto form = Open("");
-        std::filesystem::remove(folder_ / "keno.old");
-        std::filesystem::create_symlink(mount / "keno.old", folder_ / "keno.old");
+        std::filesystem::remove(program_->folder / "keno.old");
+        std::filesystem::create_symlink(mount / "keno.old", program_->folder / "keno.old");
         QListView* list = List(*form);
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
         const int rows = list->model()->rowCount();
@@ -247,8 +264,8 @@ class Form1Test : public QObject {
         QVERIFY(CountPixels(band, QColor(100, 100, 100)) > 20);
         QVERIFY(rows_top >= 2 * static_cast<DrawListView*>(list)->RowHeight());
 
-        std::filesystem::remove(folder_ / "keno.old");
-        WriteFile(folder_ / "keno.old", drawchk::SampleDraws(1, 5001));
+        std::filesystem::remove(program_->folder / "keno.old");
+        WriteFile(program_->folder / "keno.old", drawchk::SampleDraws(1, 5001));
         today_ = std::chrono::year{2011} / 8 / 26;
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
         QCOMPARE(list->accessibleDescription(), QString());
@@ -335,7 +352,7 @@ class Form1Test : public QObject {
             QVERIFY(ContrastRatio(FromQColor(button->palette().color(QPalette::ButtonText)),
                                   FromQColor(beside_caption)) >= 3.0);
         }
-        std::filesystem::remove(folder_ / "keno.old");
+        std::filesystem::remove(program_->folder / "keno.old");
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
         const QColor hint = static_cast<DrawListView*>(list)->ChosenColours().hint;
         const int hint_pixels = CountPixels(list->viewport()->grab().toImage(), hint);

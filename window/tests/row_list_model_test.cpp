@@ -5,6 +5,7 @@
 
 #include "temp_folder.h"
 #include "window_check.h"
+#include "window_table.h"
 
 // Qt's own checks of the model's contract, over the refills a window makes.
 class RowListModelTest : public QObject {
@@ -15,17 +16,18 @@ class RowListModelTest : public QObject {
         drawchk::testing::TempFolder folder;
         drawchk::testing::WriteFile(
             folder / "keno.old", drawchk::testing::NumberedLines(5001) + "\xF5\xE9\xE1\xFB 1\r\n");
-        const drawchk::WindowCheck check(folder.path());
-        const CheckTable table(check.Services());
+        drawchk::WindowCheck check(folder.path());
+        const drawchk::WindowTable program(check);
+        const CheckTable table(program.Services());
         RowListModel model(table);
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
-        model.Refill([&] { table.Run(); });
+        model.Refill([&] { table.Run(false); });
         QCOMPARE(model.rowCount(), 2);
         QCOMPARE(model.index(1, 0).data().toString(), QString("őéáű   2011-08-26  P"));
         QVERIFY(!model.index(1, 0).data(Qt::DecorationRole).isValid());
         std::filesystem::remove(folder / "keno.old");
-        model.Refill([&] { table.Run(); });
+        model.Refill([&] { table.Run(false); });
         QCOMPARE(model.rowCount(), 0);
     }
 };

@@ -1,9 +1,10 @@
+#include "window_check.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 
-#include "list_check.h"
 #include "temp_folder.h"
 
 namespace drawchk {
@@ -24,6 +25,7 @@ TEST(WindowCheck, GivesEachEmptyListItsOwnHint) {
         void (*lay_out)(const TempFolder& folder);
         ListHint::Kind hint;
         int rows;
+        std::string words = {};
     };
     const Case cases[] = {
         {"no draw file", [](const TempFolder&) {}, ListHint::kNoDrawFile, 0},
@@ -42,36 +44,29 @@ TEST(WindowCheck, GivesEachEmptyListItsOwnHint) {
              WriteFile(folder / "keno.old.bak", NumberedLines(5002));
              WriteFile(folder / "keno.older", NumberedLines(5002));
          },
-         ListHint::kMisnamedDrawFile, 0},
+         ListHint::kMisnamedDrawFile, 0,
+         "Nincs keno.old, de van „keno.old.txt” és „keno.old.bak”: nevezze át a megfelelőt "
+         "keno.old névre."},
     };
     for (const Case& c : cases) {
         TempFolder folder;
         c.lay_out(folder);
-        RowList rows;
-        rows.Append("left from before");
-        const ListHint hint =
-            CheckIntoList(folder.path(), rows, kHungarianDayLabels, [] { return 2011y / 8 / 27; });
-        EXPECT_EQ(hint.kind, c.hint) << c.name;
-        EXPECT_EQ(rows.Count(), c.rows) << c.name;
-        EXPECT_EQ(hint.Text().empty(), c.hint == ListHint::kNone) << c.name;
-        if (c.hint == ListHint::kMisnamedDrawFile) {
-            EXPECT_EQ(hint.Text(),
-                      "Nincs keno.old, de van „keno.old.txt” és „keno.old.bak”: nevezze át a "
-                      "megfelelőt keno.old névre.");
-        }
+        WindowCheck check(folder.path(), [] { return 2011y / 8 / 27; });
+        check.Run();
+        EXPECT_EQ(check.Rows().Count(), c.rows) << c.name;
+        EXPECT_EQ(check.Hint(), ListHint(c.hint, c.words).Text()) << c.name;
+        EXPECT_EQ(check.Hint().empty(), c.hint == ListHint::kNone) << c.name;
     }
-    RowList rows;
-    rows.Append("left from before");
-    EXPECT_EQ(
-        CheckIntoList(std::nullopt, rows, kHungarianDayLabels, [] { return 2011y / 8 / 27; }).kind,
-        ListHint::kUnknownFolder);
-    EXPECT_EQ(rows.Count(), 0);
+    WindowCheck unknown(std::nullopt, [] { return 2011y / 8 / 27; });
+    unknown.Run();
+    EXPECT_EQ(unknown.Hint(), ListHint(ListHint::kUnknownFolder).Text());
+    EXPECT_EQ(unknown.Rows().Count(), 0);
 }
 
 // Over rows read whole and in place, the newest row's date is judged against today: a day
 // old is current, two or more days old or after today is said; marks and a partial read speak
 // first, and an empty list keeps its hint.
-TEST(WindowCheck, JudgesTheNewestRowAgainstToday) {
+TEST(ListHint, JudgesTheNewestRowAgainstToday) {
     struct Case {
         int days_old;
         DrawFile draw_file;

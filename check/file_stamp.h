@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+namespace drawchk {
+
+// What tells one version of a file from another: which file it is, its size and its time.
+struct FileStamp {
+    bool exists = false;
+    std::uint64_t device = 0;
+    std::uint64_t file = 0;
+    std::uint64_t size = 0;
+    std::int64_t time = 0;  // of the last write, in the system's own ticks
+
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+// The file at `path` as it is now, followed through links; a missing one does not exist.
+FileStamp StampOf(const std::filesystem::path& path);
+
+}  // namespace drawchk
