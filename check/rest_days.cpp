@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <system_error>
+#include <thread>
 
 #include "byte_source.h"
 #include "draw_calendar.h"
@@ -81,15 +82,32 @@ std::string ListText(std::string_view bytes) {
     return std::string(bytes);
 }
 
+// The list's first kListedBytes, up to the last whole line in them.
+std::string ListedBytes(FileSource& file) {
+    std::string text;
+    // One byte past the bound tells a file that was cut from one that just fits.
+    while (text.size() <= RestDays::kListedBytes) {
+        const std::span<const char> chunk = file.NextChunk();
+        if (chunk.empty()) break;
+        text.append(chunk.data(), std::min(chunk.size(), RestDays::kListedBytes + 1 - text.size()));
+    }
+    if (text.size() > RestDays::kListedBytes) {
+        // A number cut at the bound would be another number.
+        text.resize(RestDays::kListedBytes);
+        text.resize(std::min(text.find_last_of("\r\n") + 1, text.size()));
+    }
+    return text;
+}
+
 RestDayListReport::Read WhyNotRead(const std::filesystem::path& path, FileOpen opened,
                                    std::string& link_target) {
     using Read = RestDayListReport::Read;
-    std::error_code error;
     if (opened == FileOpen::kBusy) return Read::kBusy;
     if (std::optional<std::string> target = DanglingLinkTarget(path)) {
         link_target = std::move(*target);
         return Read::kDanglingLink;
     }
+    std::error_code error;
     if (std::filesystem::is_directory(path, error)) return Read::kFolder;
     return opened == FileOpen::kNoPermission ? Read::kNoPermission : Read::kUnreadable;
 }
@@ -107,10 +125,11 @@ ListedLine ReadListedLine(std::string_view line) {
             sys_days{written->date} < first_draw ? ListedLine::kBeforeFirstDraw : ListedLine::kDay,
             0, written->date};
     }
-    if (const std::optional<std::string> number = ListedNumber(line)) {
+    if (const std::optional<std::string> number = ListedNumber(line);
+        number && number->size() <= kMaxDigits) {
         std::int64_t draw = 0;
         for (const char c : *number) draw = draw * 10 + (c - '0');
-        if (number->size() <= kMaxDigits && draw > kHistoryItems) return {ListedLine::kDraw, draw};
+        if (draw > kHistoryItems) return {ListedLine::kDraw, draw};
     }
     if (const auto day = ReadDayFirstDate(line)) return {ListedLine::kDayFirst, 0, *day};
     return {ListedLine::kNeitherForm};
@@ -208,29 +227,26 @@ ListedFaults RestDays::AddListed(std::string_view bytes, std::string_view list_n
 RestDayListReport RestDays::AddListedIn(const std::filesystem::path& path) {
     RestDayListReport report;
     report.path = path;
-    FileSource file;
-    const FileOpen opened = file.Open(path);
-    if (opened != FileOpen::kOpened) {
-        report.read = WhyNotRead(path, opened, report.link_target);
-        return report;
-    }
     std::string text;
-    // One byte past the bound tells a file that was cut from one that just fits.
-    while (text.size() <= kListedBytes) {
-        const std::span<const char> chunk = file.NextChunk();
-        if (chunk.empty()) break;
-        text.append(chunk.data(), std::min(chunk.size(), kListedBytes + 1 - text.size()));
+    FileOpen opened = FileOpen::kOpened;
+    // A list saved while it is read is read again, about a second in all.
+    const bool still = TryForASecond(
+        [&] {
+            FileSource file;
+            opened = file.Open(path);
+            if (opened != FileOpen::kOpened) return true;
+            text = ListedBytes(file);
+            if (file.ReadFailed()) opened = FileOpen::kUnreadable;
+            return file.ReadFailed() || !file.Changed();
+        },
+        [](std::chrono::milliseconds pause) { std::this_thread::sleep_for(pause); });
+    if (!still) {
+        report.read = RestDayListReport::Read::kChanging;
+    } else if (opened != FileOpen::kOpened) {
+        report.read = WhyNotRead(path, opened, report.link_target);
+    } else {
+        report.faults = AddListed(text, ShownText(PathText(path.filename())));
     }
-    if (file.ReadFailed()) {
-        report.read = RestDayListReport::Read::kUnreadable;
-        return report;
-    }
-    if (text.size() > kListedBytes) {
-        // A number cut at the bound would be another number.
-        text.resize(kListedBytes);
-        text.resize(std::min(text.find_last_of("\r\n") + 1, text.size()));
-    }
-    report.faults = AddListed(text, ShownText(PathText(path.filename())));
     return report;
 }
 
