@@ -1,6 +1,11 @@
 #include "batch.h"
 
+#include <algorithm>
+#include <thread>
+
+#include "file_stamp.h"
 #include "messages.h"
+#include "system_files.h"
 #include "screen.h"
 
 namespace drawchk {
@@ -11,6 +16,32 @@ int BatchExitStatus(const CheckOutcome& outcome, int rows) {
     return kBatchDone;
 }
 
+std::chrono::milliseconds StillFor(std::chrono::system_clock::time_point modified,
+                                   std::chrono::system_clock::time_point now) {
+    using namespace std::chrono_literals;
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(modified + 1s - now);
+    return std::max(wait, 0ms);
+}
+
+namespace {
+
+// Waits until the draw file has been still for a second, for at most about three seconds in
+// all. A file with nothing in it, a device or a link to nothing is not waited on.
+void WaitUntilStill(const std::filesystem::path& draw_file) {
+    using namespace std::chrono_literals;
+    const auto given_up = std::chrono::steady_clock::now() + 3s;
+    while (true) {
+        const FileStamp stamp = StampOf(draw_file);
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+            given_up - std::chrono::steady_clock::now());
+        const auto wait = StillFor(stamp.modified, std::chrono::system_clock::now());
+        if (!stamp.exists || stamp.size == 0 || wait == 0ms || left <= 0ms) return;
+        std::this_thread::sleep_for(std::min(wait, left));
+    }
+}
+
+}  // namespace
+
 int RunBatch(const std::optional<std::filesystem::path>& program_folder, const TodaySource& today) {
     // A scheduled job never sees the window; cron mails what it prints, so it prints a line
     // whenever the run is not a complete, current answer, and only then.
@@ -18,6 +49,7 @@ int RunBatch(const std::optional<std::filesystem::path>& program_folder, const T
         SayOnStderr(HintLine({ListHint::kUnknownFolder}));
         return kBatchResultNotWritten;
     }
+    WaitUntilStill(FileCallPath(*program_folder) / kDrawFileName);
     RowList rows;
     const CheckOutcome outcome = RunCheck(*program_folder, rows, kHungarianDayLabels);
     // One line for each thing that is wrong: the draw file, each rest-day list, where the file

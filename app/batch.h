@@ -22,8 +22,15 @@ enum ExitStatus : int {
 // its end, or no draw could be dated.
 int BatchExitStatus(const CheckOutcome& outcome, int rows);
 
-// Runs one check in `program_folder` on `today` without any window system; returns the exit
-// status. Says on stderr where the draw file breaks, that the newest row is old or after
+// How long batch mode waits, at `now`, on a draw file last written at `modified` before it
+// reads it: until the file has been still for a second, as a download that pauses is not
+// done yet. A time after `now`, as a share with another clock may give, waits it out too, for
+// as long as the run lets it.
+std::chrono::milliseconds StillFor(std::chrono::system_clock::time_point modified,
+                                   std::chrono::system_clock::time_point now);
+
+// Runs one check in `program_folder` on `today` without any window system, once keno.old has
+// been still for a second, for at most about three seconds; returns the exit status. Says on stderr where the draw file breaks, that the newest row is old or after
 // today, or that the file is there under a longer name. Where the program folder is not known
 // it touches no file and says the result is not written.
 int RunBatch(const std::optional<std::filesystem::path>& program_folder, const TodaySource& today);

@@ -78,6 +78,8 @@ ListHint HintForList(const CheckOutcome& outcome, const RowList& rows, const Tod
             return {ListHint::kUnreadableDrawFile};
         case DrawFile::kBusy:
             return {ListHint::kBusyDrawFile};
+        case DrawFile::kChanging:
+            return {ListHint::kChangingDrawFile};
         case DrawFile::kRead:
             break;
     }

@@ -127,6 +127,8 @@ std::string RestDayListWords(const RestDayListReport& list) {
             return "A " + name + " fájlt egy másik program használja; próbálja meg később újra.";
         case Read::kUnreadable:
             return "A " + name + " nem olvasható.";
+        case Read::kChanging:
+            return "A " + name + " olvasás közben megváltozott; próbálja meg később újra.";
         case Read::kRead:
             break;
     }
@@ -144,6 +146,12 @@ std::string MisnamedWords(std::string_view wanted, std::span<const MisnamedFile>
            (files.size() > 1 ? "a megfelelőt " : "") + name + " névre.";
 }
 
+std::string FolderGoneWords(const std::filesystem::path& folder) {
+    return "A program mappája (" + ShownText(PathText(folder)) +
+           ") már nincs meg: átnevezték, áthelyezték vagy törölték. Ha visszakerül, az ablak "
+           "újra ellenőriz.";
+}
+
 std::string DanglingDrawFileWords(std::string_view target) {
     return "A keno.old hivatkozás, de nem létező fájlra mutat: " + std::string(target) + ".";
 }
@@ -156,6 +164,8 @@ std::string ListHint::Text() const {
             return "A keno.old nem olvasható.";
         case kBusyDrawFile:
             return "A keno.old-ot egy másik program használja; próbálja meg később újra.";
+        case kChangingDrawFile:
+            return "A keno.old olvasás közben megváltozott; próbálja meg később újra.";
         case kNoDrawAfterHistory:
             return "A keno.old első 5000 sora után nincs húzás.";
         case kUnknownFolder:

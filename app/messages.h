@@ -30,6 +30,7 @@ struct ListHint {
         kDanglingDrawFileLink,
         kUnreadableDrawFile,
         kBusyDrawFile,
+        kChangingDrawFile,
         kNoDrawAfterHistory,
         kUnknownFolder,
         kReadPartly,
@@ -83,6 +84,9 @@ std::string RestDayListWords(const RestDayListReport& list);
 std::string LineDatesWords(const LineDatesFinding& finding);
 // That `wanted` is not there but `files` are, likely it under other names, a sentence.
 std::string MisnamedWords(std::string_view wanted, std::span<const MisnamedFile> files);
+// That the program folder `folder` is gone, renamed or removed while the window was open, a
+// sentence.
+std::string FolderGoneWords(const std::filesystem::path& folder);
 // That keno.old is a link to `target`, which is not there, a sentence.
 std::string DanglingDrawFileWords(std::string_view target);
 // DRAWCHK_TODAY holds `given`, which is no date written YYYY-MM-DD.

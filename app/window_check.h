@@ -33,22 +33,30 @@ class WindowCheck {
     // What the list says besides its rows, UTF-8; empty for none.
     const std::string& Hint() const { return hint_; }
     const std::optional<std::filesystem::path>& ProgramFolder() const { return program_folder_; }
-    // What a window watches: the program folder, keno.old and the rest-day lists there now;
-    // none where the folder is not known.
+    // What a window watches: the program folder, keno.old and the rest-day lists there now,
+    // and the folders of the files they link to; where the folder is gone, its nearest
+    // folder that is there, to see it back; none where the folder is not known.
     std::vector<std::filesystem::path> WatchedPaths() const;
     // Whether keno.old or a rest-day list changed since the last check began; no other file
     // of the folder counts, the result file least of all.
     bool FilesChanged();
-    // How many checks have run, which a test counts.
+    // How many checks have answered, which a test counts.
     int Checks() const { return checks_; }
 
   private:
+    // Runs a check into the rows, or holds its answer back; false where it did.
+    bool CheckFolder(bool automatic, const WeekdayLabels& labels);
+
     std::optional<std::filesystem::path> program_folder_;
     TodaySource today_;
     std::optional<CheckedFiles> checked_files_;
     RowList rows_;
+    // The rows of the check under way, which become rows_ once it answers.
+    RowList next_rows_;
     std::string hint_;
     int checks_ = 0;
+    // The last automatic check held its answer back: the next one answers whatever it finds.
+    bool held_back_ = false;
 };
 
 }  // namespace drawchk

@@ -66,28 +66,46 @@ std::span<const char> Utf8Source::Decode(bool ended) {
     return decoded_;
 }
 
-FileOpen OpenWhileBusyWaiting(const std::function<FileOpen()>& open,
-                              const std::function<void(std::chrono::milliseconds)>& wait) {
+bool TryForASecond(const std::function<bool()>& once,
+                   const std::function<void(std::chrono::milliseconds)>& wait) {
     // Growing waits: a short save is over at once, a long one is not waited out for long.
     static constexpr std::chrono::milliseconds kWaits[] = {
         std::chrono::milliseconds(10),  std::chrono::milliseconds(20),
         std::chrono::milliseconds(40),  std::chrono::milliseconds(80),
         std::chrono::milliseconds(160), std::chrono::milliseconds(320),
         std::chrono::milliseconds(370)};
-    FileOpen opened = open();
+    if (once()) return true;
     for (const std::chrono::milliseconds pause : kWaits) {
-        if (opened != FileOpen::kBusy) break;
         wait(pause);
-        opened = open();
+        if (once()) return true;
     }
+    return false;
+}
+
+FileOpen OpenWhileBusyWaiting(const std::function<FileOpen()>& open,
+                              const std::function<void(std::chrono::milliseconds)>& wait) {
+    FileOpen opened = FileOpen::kBusy;
+    TryForASecond(
+        [&] {
+            opened = open();
+            return opened != FileOpen::kBusy;
+        },
+        wait);
     return opened;
 }
 
 FileOpen FileSource::Open(const std::filesystem::path& path) {
     Close();
-    return OpenWhileBusyWaiting(
+    path_ = path;
+    const FileOpen opened = OpenWhileBusyWaiting(
         [&] { return system_files::OpenForReading(path, file_); },
         [](std::chrono::milliseconds pause) { std::this_thread::sleep_for(pause); });
+    if (opened == FileOpen::kOpened) opened_ = system_files::StampOf(file_);
+    return opened;
+}
+
+bool FileSource::Changed() const {
+    return system_files::StampOf(file_) != opened_ || StampOf(path_) != opened_;
 }
 
 void FileSource::Close() {

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "file_stamp.h"
 #include "unique_file.h"
 
 namespace drawchk {
@@ -61,8 +62,14 @@ class Utf8Source : public ByteSource {
 // it, as one saving it or a backup may.
 enum class FileOpen { kOpened, kMissing, kUnreadable, kNoPermission, kBusy };
 
+// Tries `once` again while it fails, after growing waits through `wait`, about a second in
+// all, as the result file's replace does: for a file another program holds, or one that
+// changes while it is read. Returns whether it succeeded.
+bool TryForASecond(const std::function<bool()>& once,
+                   const std::function<void(std::chrono::milliseconds)>& wait);
+
 // Opens through `open`, and while another program holds the file, waits through `wait` and
-// tries again, about a second in all, as the result file's replace does; the last outcome.
+// tries again, about a second in all; the last outcome.
 FileOpen OpenWhileBusyWaiting(const std::function<FileOpen()>& open,
                               const std::function<void(std::chrono::milliseconds)>& wait);
 
@@ -84,8 +91,13 @@ class FileSource : public ByteSource {
     void Close();
     std::span<const char> NextChunk() override;
     bool ReadFailed() const override { return read_failed_; }
+    // Whether the file changed since it was opened, or its path names another file now: it
+    // was being written, or replaced, while it was read.
+    bool Changed() const;
 
   private:
+    std::filesystem::path path_;
+    FileStamp opened_;
     UniqueFile file_;
     bool read_failed_ = false;
     std::unique_ptr<char[]> buffer_;

@@ -59,6 +59,7 @@ bool DrawReader::Fill() {
         }
         pos_ = chunk.data();
         end_ = pos_ + chunk.size();
+        last_byte_ = static_cast<unsigned char>(chunk.back());
     }
     return true;
 }

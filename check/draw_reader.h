@@ -24,6 +24,10 @@ class DrawReader {
     bool ReadItem(std::string_view& item) { return Read(&item); }
     // Reads past the next item without keeping it; false at the end of input.
     bool SkipItem() { return Read(nullptr); }
+    // Whether the input's last byte read was no line end: its last line is not ended.
+    bool EndedInsideLine() const {
+        return last_byte_ >= 0 && last_byte_ != '\n' && last_byte_ != '\r';
+    }
 
   private:
     bool Read(std::string_view* item);
@@ -43,6 +47,7 @@ class DrawReader {
     const char* pos_ = nullptr;
     const char* end_ = nullptr;
     bool ended_ = false;
+    int last_byte_ = -1;  // of the chunks read so far; -1 for none
     // Holds an item that had to be gathered across chunks or out of quotes.
     std::string gathered_;
 };

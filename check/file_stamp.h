@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 
@@ -11,7 +12,8 @@ struct FileStamp {
     std::uint64_t device = 0;
     std::uint64_t file = 0;
     std::uint64_t size = 0;
-    std::int64_t time = 0;  // of the last write, in the system's own ticks
+    // The last write, on the system clock, to the file system's own precision.
+    std::chrono::system_clock::time_point modified;
 
     friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };

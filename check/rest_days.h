@@ -64,7 +64,16 @@ struct ListedFaults {
 
 // What became of reading one rest-day list, and what its lines got wrong.
 struct RestDayListReport {
-    enum class Read { kRead, kFolder, kNoPermission, kDanglingLink, kBusy, kUnreadable };
+    // kChanging: it changed all the while it was read again, about a second.
+    enum class Read {
+        kRead,
+        kFolder,
+        kNoPermission,
+        kDanglingLink,
+        kBusy,
+        kUnreadable,
+        kChanging,
+    };
 
     std::filesystem::path path;
     Read read = Read::kRead;

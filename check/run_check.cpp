@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <thread>
 
 #include "draw_number.h"
 #include "draw_reader.h"
@@ -39,17 +40,17 @@ WalkEnd DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels
         rows.NoteNewestDate(calendar.PreviousDate());
     }
     return {.read_whole = !source.ReadFailed(),
+            .ended_inside_line = reader.EndedInsideLine(),
             .last_rest_day = calendar.LastRestDay(),
             .line_dates = line_dates.Finish()};
 }
 
-CheckOutcome RunCheck(const std::filesystem::path& program_folder, RowList& rows,
-                      const WeekdayLabels& labels) {
-    // Every file of the check lies in this folder, however long its path.
-    const std::filesystem::path folder = FileCallPath(program_folder);
-    CheckOutcome outcome;
-    // Read anew at every check, so an edit of the list counts at the next one.
-    RestDays rest_days;
+namespace {
+
+// Reads every rest-day list in `folder` into `rest_days`, and notes those with a fault, or,
+// where there is none, files that are likely one under another name.
+void ReadRestDayLists(const std::filesystem::path& folder, RestDays& rest_days,
+                      CheckOutcome& outcome) {
     const std::vector<std::filesystem::path> lists = RestDayFilesIn(folder);
     for (const std::filesystem::path& list : lists) {
         RestDayListReport report = rest_days.AddListedIn(list);
@@ -58,35 +59,80 @@ CheckOutcome RunCheck(const std::filesystem::path& program_folder, RowList& rows
     if (lists.empty()) {
         outcome.misnamed_rest_day_lists = MisnamedFilesIn(folder, kRestDayListNames, true);
     }
-    {
-        FileSource draw_file;
-        const FileOpen opened = draw_file.Open(folder / kDrawFileName);
-        outcome.draw_file = opened == FileOpen::kOpened    ? DrawFile::kRead
-                            : opened == FileOpen::kMissing ? DrawFile::kMissing
-                            : opened == FileOpen::kBusy    ? DrawFile::kBusy
-                                                           : DrawFile::kUnreadable;
-        // The rows up to a failed read stay, but the file was not read to its end.
-        outcome.walk = DateDraws(draw_file, rows, labels, rest_days);
-        if (!outcome.walk.read_whole) outcome.draw_file = DrawFile::kUnreadable;
-    }  // The draw file is closed before the result file is opened.
-    if (outcome.draw_file == DrawFile::kMissing) {
-        if (std::optional<std::string> target = DanglingLinkTarget(folder / kDrawFileName)) {
-            outcome.draw_file = DrawFile::kDanglingLink;
-            outcome.draw_file_link_target = std::move(*target);
-        } else {
-            const std::string_view wanted[] = {"keno.old"};
-            outcome.misnamed_draw_files = MisnamedFilesIn(folder, wanted, false);
-        }
+}
+
+DrawFile DrawFileOpened(FileOpen opened) {
+    switch (opened) {
+        case FileOpen::kOpened:
+            return DrawFile::kRead;
+        case FileOpen::kMissing:
+            return DrawFile::kMissing;
+        case FileOpen::kBusy:
+            return DrawFile::kBusy;
+        default:
+            return DrawFile::kUnreadable;
     }
-    rows.SetFirstVisible(rows.Count() - kVisibleRows);
-    const std::filesystem::path result = folder / kResultFileName;
+}
+
+// Dates the draw file into `rows`, read again while it changes as it is read, about a second
+// in all; one that keeps changing leaves no rows.
+void DateDrawFile(const std::filesystem::path& path, RowList& rows, const WeekdayLabels& labels,
+                  const RestDays& rest_days, CheckOutcome& outcome) {
+    const bool still = TryForASecond(
+        [&] {
+            FileSource draw_file;
+            outcome.draw_file = DrawFileOpened(draw_file.Open(path));
+            // The rows up to a failed read stay, but the file was not read to its end.
+            outcome.walk = DateDraws(draw_file, rows, labels, rest_days);
+            if (!outcome.walk.read_whole) outcome.draw_file = DrawFile::kUnreadable;
+            return outcome.draw_file != DrawFile::kRead || !draw_file.Changed();
+        },
+        [](std::chrono::milliseconds pause) { std::this_thread::sleep_for(pause); });
+    if (still) return;
+    outcome.draw_file = DrawFile::kChanging;
+    rows.Clear();
+}
+
+// With no draw file: a link at its name to nothing, or files that are likely it.
+void LookForTheDrawFile(const std::filesystem::path& folder, CheckOutcome& outcome) {
+    if (std::optional<std::string> target = DanglingLinkTarget(folder / kDrawFileName)) {
+        outcome.draw_file = DrawFile::kDanglingLink;
+        outcome.draw_file_link_target = std::move(*target);
+        return;
+    }
+    const std::string_view wanted[] = {"keno.old"};
+    outcome.misnamed_draw_files = MisnamedFilesIn(folder, wanted, false);
+}
+
+void WriteResult(const std::filesystem::path& path, const RowList& rows, CheckOutcome& outcome) {
     std::error_code error;
-    const std::filesystem::file_status earlier = std::filesystem::symlink_status(result, error);
+    const std::filesystem::file_status earlier = std::filesystem::symlink_status(path, error);
     outcome.earlier_result =
         std::filesystem::is_regular_file(earlier) || std::filesystem::is_symlink(earlier);
     // An empty list gives an empty line, so the result file still holds exactly one line.
-    outcome.result_failure = ReplaceResultFile(result, rows.Text(rows.Count() - 1));
+    outcome.result_failure = ReplaceResultFile(path, rows.Text(rows.Count() - 1));
     outcome.result_written = outcome.result_failure == WriteFailure::kNone;
+}
+
+}  // namespace
+
+CheckOutcome RunCheck(const std::filesystem::path& program_folder, RowList& rows,
+                      const WeekdayLabels& labels, CheckOptions options) {
+    // Every file of the check lies in this folder, however long its path.
+    const std::filesystem::path folder = FileCallPath(program_folder);
+    CheckOutcome outcome;
+    // Read anew at every check, so an edit of the list counts at the next one.
+    RestDays rest_days;
+    ReadRestDayLists(folder, rest_days, outcome);
+    // The draw file is closed before the result file is opened.
+    DateDrawFile(folder / kDrawFileName, rows, labels, rest_days, outcome);
+    if (outcome.draw_file == DrawFile::kMissing) LookForTheDrawFile(folder, outcome);
+    rows.SetFirstVisible(rows.Count() - kVisibleRows);
+    if (options.hold_unended && outcome.walk.ended_inside_line) {
+        outcome.held_back = true;
+        return outcome;
+    }
+    WriteResult(folder / kResultFileName, rows, outcome);
     return outcome;
 }
 

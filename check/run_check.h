@@ -26,12 +26,15 @@ inline const std::filesystem::path kResultFileName = "Drawchk.txt";
 // What became of the draw file: read to its end, not there, a link to a file that is not
 // there, there but not readable (it did not open, or a read failed part-way), or held by
 // another program all the while the check waited for it.
-enum class DrawFile { kRead, kMissing, kDanglingLink, kUnreadable, kBusy };
+// A file that changed all the while the check read it again, about a second, is kChanging.
+enum class DrawFile { kRead, kMissing, kDanglingLink, kUnreadable, kBusy, kChanging };
 
 // What a walk found besides its rows.
 struct WalkEnd {
     // Whether the source was read to its end; false where a read failed part-way.
     bool read_whole = true;
+    // Whether its last byte was no line end, as in a file still being written.
+    bool ended_inside_line = false;
     // The last day without a draw that the walk passed, one the program knows or a listed one;
     // none before the first.
     std::optional<std::chrono::year_month_day> last_rest_day;
@@ -59,6 +62,14 @@ struct CheckOutcome {
     // Where no list has a right name, the files that are likely one under another name.
     std::vector<MisnamedFile> misnamed_rest_day_lists;
     WalkEnd walk;
+    // The result file was left as it was, as CheckOptions asked.
+    bool held_back = false;
+};
+
+struct CheckOptions {
+    // Leaves the result file as it is where the draw file ends inside a line, as one still
+    // being written does.
+    bool hold_unended = false;
 };
 
 // Reads past `history` items, then dates every further item into `rows`, which it clears
@@ -72,6 +83,6 @@ WalkEnd DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels
 // the program knows and those listed beside the draw file, scrolls the rows so the newest
 // are in view and writes the last row to the result file beside the draw file.
 CheckOutcome RunCheck(const std::filesystem::path& program_folder, RowList& rows,
-                      const WeekdayLabels& labels);
+                      const WeekdayLabels& labels, CheckOptions options = {});
 
 }  // namespace drawchk

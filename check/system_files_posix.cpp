@@ -16,7 +16,10 @@ FileStamp StampOfStatus(const struct stat& status) {
             .device = static_cast<std::uint64_t>(status.st_dev),
             .file = static_cast<std::uint64_t>(status.st_ino),
             .size = static_cast<std::uint64_t>(status.st_size),
-            .time = std::int64_t{status.st_mtim.tv_sec} * 1'000'000'000 + status.st_mtim.tv_nsec};
+            .modified = std::chrono::system_clock::time_point(
+                std::chrono::duration_cast<std::chrono::system_clock::duration>(
+                    std::chrono::seconds(status.st_mtim.tv_sec) +
+                    std::chrono::nanoseconds(status.st_mtim.tv_nsec)))};
 }
 
 }  // namespace

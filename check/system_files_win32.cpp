@@ -11,6 +11,16 @@
 namespace drawchk {
 namespace {
 
+// A file time, in 100-nanosecond ticks since 1601, on the system clock.
+std::chrono::system_clock::time_point SystemTime(std::uint64_t ticks) {
+    // The ticks from 1601 to 1970.
+    constexpr std::uint64_t kTo1970 = 116'444'736'000'000'000;
+    const std::chrono::duration<std::int64_t, std::ratio<1, 10'000'000>> since_1970(
+        static_cast<std::int64_t>(ticks - kTo1970));
+    return std::chrono::system_clock::time_point(
+        std::chrono::duration_cast<std::chrono::system_clock::duration>(since_1970));
+}
+
 FileStamp StampOfHandle(HANDLE file) {
     BY_HANDLE_FILE_INFORMATION about{};
     if (!GetFileInformationByHandle(file, &about)) return {};
@@ -21,7 +31,7 @@ FileStamp StampOfHandle(HANDLE file) {
             .device = about.dwVolumeSerialNumber,
             .file = join(about.nFileIndexHigh, about.nFileIndexLow),
             .size = join(about.nFileSizeHigh, about.nFileSizeLow),
-            .time = static_cast<std::int64_t>(
+            .modified = SystemTime(
                 join(about.ftLastWriteTime.dwHighDateTime, about.ftLastWriteTime.dwLowDateTime))};
 }
 

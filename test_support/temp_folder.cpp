@@ -46,8 +46,15 @@ std::filesystem::path TempFolder::operator/(std::string_view name) const {
 }
 
 void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    // Written an hour ago, as a file saved long before a check, which batch mode does not wait
+    // on to be still.
+    std::error_code ignored;
+    std::filesystem::last_write_time(
+        path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1), ignored);
 }
 
 std::string ReadFile(const std::filesystem::path& path) {

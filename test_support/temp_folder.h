@@ -23,6 +23,7 @@ class TempFolder {
     std::filesystem::path path_;
 };
 
+// Writes `bytes` into `path`, with a time of last writing an hour back.
 void WriteFile(const std::filesystem::path& path, std::string_view bytes);
 std::string ReadFile(const std::filesystem::path& path);
 

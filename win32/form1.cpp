@@ -19,6 +19,18 @@ constexpr int kCommand3D2Id = 102;
 constexpr int kCommand3D3Id = 103;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = 0;
+// What another process reads of the window's re-checks, as the tests do: how many checks have
+// answered, and how many times the files settled since the last of them.
+constexpr wchar_t kChecksProperty[] = L"Drawchk.Checks";
+constexpr wchar_t kSettledProperty[] = L"Drawchk.Settled";
+
+void SetCount(HWND window, const wchar_t* property, INT_PTR count) {
+    SetPropW(window, property, reinterpret_cast<HANDLE>(count));
+}
+
+INT_PTR Count(HWND window, const wchar_t* property) {
+    return reinterpret_cast<INT_PTR>(GetPropW(window, property));
+}
 
 }  // namespace
 
@@ -46,6 +58,9 @@ int Form1::Run(int show_command) {
     return RunMessageLoop(window_, *watch_, [this](ChangeWatch::Woke woke) {
         if (!check_.ProgramFolder()) return;
         const Wake wake = woke == ChangeWatch::Woke::kNewDay ? Wake::kNewDay : Wake::kFilesSettled;
+        if (wake == Wake::kFilesSettled) {
+            SetCount(window_, kSettledProperty, Count(window_, kSettledProperty) + 1);
+        }
         if (ChecksAgain(wake, wake == Wake::kFilesSettled && check_.FilesChanged())) Check(true);
     });
 }
@@ -60,6 +75,8 @@ LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wparam, LPA
     if (form == nullptr) return DefWindowProcW(window, message, wparam, lparam);
     if (message == WM_NCDESTROY) {
         // The window's last message: nothing may reach the form through it after this.
+        RemovePropW(window, kChecksProperty);
+        RemovePropW(window, kSettledProperty);
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         form->window_ = nullptr;
         return DefWindowProcW(window, message, wparam, lparam);
@@ -161,6 +178,8 @@ void Form1::Check(bool automatic) {
         if (watch_) watch_->SettleAgain();
         return;
     }
+    SetCount(window_, kChecksProperty, check_.Checks());
+    SetCount(window_, kSettledProperty, 0);
     // A failure shows as an empty list with a hint saying why, or as rows that are marked.
     List1.ShowRows(check_.Hint(), kept_row);
 }

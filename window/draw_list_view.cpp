@@ -109,6 +109,10 @@ void DrawListView::MakeCurrent(const QModelIndex& index) {
     scrollTo(index);
 }
 
+int DrawListView::CurrentRow() const {
+    return currentIndex().isValid() ? currentIndex().row() : kept_current_.row();
+}
+
 void DrawListView::focusInEvent(QFocusEvent* event) {
     // The row kept while the focus was elsewhere is current again before the view would
     // choose the first one.

@@ -35,6 +35,9 @@ class DrawListView : public QListView {
     // keeps it to make current when the focus comes, so that a screen reader hears one
     // focused object only: the button or the row.
     void MakeCurrent(const QModelIndex& index);
+    // The current row, or without the focus the row that is current when the focus comes
+    // back; -1 for none.
+    int CurrentRow() const;
     const Colours& ChosenColours() const;
 
   protected:

@@ -128,11 +128,8 @@ void Form1::Command3D2_Click() { Check(false); }
 int Form1::MovedToRow() const {
     // The window's focus widget stays when another window is active, as when keno.old is
     // saved in another program.
-    const QModelIndex current = List1->currentIndex();
-    if (focusWidget() != List1 || !current.isValid() || current.row() == model_->rowCount() - 1) {
-        return -1;
-    }
-    return current.row();
+    const int current = List1->CurrentRow();
+    return focusWidget() == List1 && current != model_->rowCount() - 1 ? current : -1;
 }
 
 void Form1::Check(bool automatic) {
@@ -142,7 +139,7 @@ void Form1::Check(bool automatic) {
     model_->Refill([&] { answered = check_.Run(automatic); });
     if (triggers_ != nullptr) answered ? triggers_->Checked() : triggers_->HeldBack();
     if (answered) List1->SetHint(check_.Hint());
-    ShowRows(answered ? kept_row : List1->currentIndex().row());
+    ShowRows(answered ? kept_row : List1->CurrentRow());
 }
 
 void Form1::ShowRows(int kept_row) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,33 @@ TEST(DrawReader, ReadsAFileAcrossChunksAsItDoesMemory) {
     ASSERT_EQ(file.Open(folder / "draws"), FileOpen::kOpened);
     MemorySource memory(bytes);
     EXPECT_EQ(ReadAll(file), ReadAll(memory));
+}
+
+// A file written while it is read says so, so that it is read again.
+TEST(FileSource, SaysWhereItsFileChangedWhileItRead) {
+    const struct {
+        const char* change;
+        void (*make)(const testing::TempFolder& folder);
+        bool changed;
+    } cases[] = {
+        {"none", [](const testing::TempFolder&) {}, false},
+        {"written on",
+         [](const testing::TempFolder& folder) {
+             std::ofstream(folder / "draws", std::ios::app) << "10114\r\n";
+         },
+         true},
+    };
+    for (const auto& c : cases) {
+        testing::TempFolder folder;
+        testing::WriteFile(folder / "draws", testing::NumberedLines(40000));
+        FileSource file;
+        ASSERT_EQ(file.Open(folder / "draws"), FileOpen::kOpened);
+        file.NextChunk();
+        c.make(folder);
+        while (!file.NextChunk().empty()) {
+        }
+        EXPECT_EQ(file.Changed(), c.changed) << c.change;
+    }
 }
 
 // A file another program holds without sharing is opened again after growing waits, about a

@@ -1,7 +1,11 @@
 // Reads the list of the window titled "Drawchk." from another process, through the messages a
 // screen reader's list-box proxy sends: the name its label gives it, the row count, the current
-// and top rows, and the text of each row asked for, one line each, in UTF-8.
-// Usage: list_probe.exe [ROW...]
+// and top rows, and the text of each row asked for, one line each, in UTF-8. With "checks",
+// whether the window is the active one, how many checks it has answered and how many times
+// the files settled since the last; with "timechange", tells the window the clock was set, as
+// Windows does; with "other", opens a window of its own and makes it the active one, until it
+// is ended.
+// Usage: list_probe.exe [ROW...] | checks | timechange | other
 #include <windows.h>
 
 #include <cstdio>
@@ -28,13 +32,37 @@ std::wstring WindowText(HWND window) {
 
 }  // namespace
 
+// A window of another program that takes the focus, as the one a user saves keno.old in.
+int OtherWindow() {
+    const HWND other = CreateWindowExW(0, L"STATIC", L"Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                       0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    SetFocus(other);
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+    return 0;
+}
+
 int wmain(int argc, wchar_t** argv) {
+    if (argc > 1 && std::wstring(argv[1]) == L"other") return OtherWindow();
     const HWND window = FindWindowW(nullptr, L"Drawchk.");
     const HWND list =
         window != nullptr ? FindWindowExW(window, nullptr, L"LISTBOX", nullptr) : nullptr;
     if (list == nullptr) {
         std::fputs("no Drawchk. window with a list\n", stderr);
         return 1;
+    }
+    const std::wstring verb = argc > 1 ? argv[1] : L"";
+    if (verb == L"checks") {
+        std::printf(
+            "active=%d checks=%d settled=%d\n", GetForegroundWindow() == window ? 1 : 0,
+            static_cast<int>(reinterpret_cast<INT_PTR>(GetPropW(window, L"Drawchk.Checks"))),
+            static_cast<int>(reinterpret_cast<INT_PTR>(GetPropW(window, L"Drawchk.Settled"))));
+        return 0;
+    }
+    if (verb == L"timechange") {
+        SendMessageW(window, WM_TIMECHANGE, 0, 0);
+        return 0;
     }
     // The label a screen reader names the list after: the static text just before it.
     const HWND label = GetWindow(list, GW_HWNDPREV);

@@ -3,8 +3,10 @@
 # it opens titled "Drawchk." in the topmost band with its designed client size, Space on the
 # focused "Ellenőrzés" writes the result and so does Enter; the newest row is then current,
 # and another process reads its text as a screen reader would; Up, Home and End move in the
-# list, and Tab, Space on "Vége" ends the program. Rows out of place are painted in the mark
-# colour, and an empty list paints its hint, which another process reads with the list's name.
+# list, and keep the row moved to through a check made while another window is active; Tab,
+# Space on "Vége" ends the program. A change is checked once, and so is a clock set anew.
+# Rows out of place are painted in the mark colour, and an empty list paints its hint, which
+# another process reads with the list's name.
 # On dark system colours both still read at 4.5:1. A draw file whose reads fail part-way is
 # said over its rows. At 125 % and 150 % (120 and 144 dpi) the client area scales with the DPI.
 # Usage: window_test.sh DRAWCHK_EXE MAKE_SAMPLE_DRAWS_EXE WINE LIST_PROBE_EXE
@@ -62,6 +64,25 @@ expect_result() {
     done
     fail "Drawchk.txt is not \"$1\": $(od -c "$folder/Drawchk.txt" 2>&1 | head -3)"
 }
+# How many checks the window has answered.
+checks_counted() {
+    local counts
+    counts=$(probe checks)
+    counts=${counts#*checks=}
+    echo "${counts% settled=*}"
+}
+# Waits up to ten seconds for the files to have settled since the window's last check, as they
+# do after its own write of the result file, and then says how many checks it has answered.
+checks_after_settling() {
+    local counts=
+    for _ in $(seq 100); do
+        counts=$(probe checks)
+        [ "${counts#*settled=}" -ge 1 ] && break
+        sleep 0.1
+    done
+    counts=${counts#*checks=}
+    echo "${counts% settled=*}"
+}
 # Pixels of the colour #$1 in the window.
 pixels() {
     import -window "$window" -depth 8 -format %c histogram:info:- |
@@ -117,13 +138,15 @@ if [ -n "$screenshots" ]; then
     import -window "$window" "$screenshots/screenshot-windows.png"
 fi
 # A new draw, put in place by a rename, is checked by itself once the folder is still; the
-# check's own write of the result file starts no other check.
+# check's own write of the result file settles too, and starts no other check.
+checks=$(checks_counted)
 "$wine" "$make_sample" "Z:$folder/keno.new" 1 10114
 mv "$folder/keno.new" "$folder/keno.old"
 expect_result "10114   2025-08-30  Szo"
-written=$(stat -c '%i %Y' "$folder/Drawchk.txt")
-sleep 1.5
-[ "$(stat -c '%i %Y' "$folder/Drawchk.txt")" = "$written" ] || fail "the result was written again"
+[ "$(checks_after_settling)" = $((checks + 1)) ] || fail "not one check for one change"
+# A clock set anew judges today again.
+probe timechange
+[ "$(checks_counted)" = $((checks + 2)) ] || fail "a clock set anew started no check"
 "$wine" "$make_sample" "Z:$folder/keno.old"
 expect_result "10113   2025-08-29  P"
 
@@ -144,6 +167,29 @@ status=0
 wait "$program" || status=$?
 program=
 [ "$status" -eq 0 ] || fail "ended with status $status"
+
+# The user moved to a row, then keno.old was saved while another window was the active one:
+# the check that follows keeps the row.
+start_window
+xdotool key --window "$window" space Tab Up Up Up
+expect_list "name=Húzások
+count=5113 current=5109 top=5098"
+"$wine" "$probe_exe" other &
+other_program=$!
+for _ in $(seq 100); do
+    probe checks | grep -q '^active=0' && break
+    sleep 0.1
+done
+probe checks | grep -q '^active=0' || fail "the window stayed the active one"
+"$wine" "$make_sample" "Z:$folder/keno.new" 1 10114
+mv "$folder/keno.new" "$folder/keno.old"
+expect_result "10114   2025-08-30  Szo"
+expect_list "name=Húzások
+count=5114 current=5109 top=5099"
+kill "$other_program"
+wait "$other_program" 2>/dev/null || true
+end_window
+"$wine" "$make_sample" "Z:$folder/keno.old"
 
 # A line missing before draw 10112: its row and the newest are out of place. The newest is
 # selected, so only 10112's row shows the mark colour: its text and the square at its end.

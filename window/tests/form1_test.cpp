@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+#include <fstream>
 
 #include "check_triggers.h"
 #include "draw_list_view.h"
@@ -116,6 +117,43 @@ class Form1Test : public QObject {
                  std::string("10113   2025-08-29  P\r\n"));
         QTRY_VERIFY(settled.count() >= 2);
         QCOMPARE(program_->check.Checks(), 2);
+    }
+
+    // keno.old replaced by a rename while a hard link keeps the old file: a later write in
+    // place, on the new file, is still seen, once.
+    void testAReplacedDrawFileStaysWatched() {
+        auto form = Open(drawchk::SampleDraws(1, 10111));
+        QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
+        const TempFolder& folder = program_->folder;
+        std::filesystem::create_hard_link(folder / "keno.old", folder / "keno.kept");
+        WriteFile(folder / "keno.new", drawchk::SampleDraws(1, 10112));
+        std::filesystem::rename(folder / "keno.new", folder / "keno.old");
+        QTRY_COMPARE(List(*form)->model()->rowCount(), 5112);
+        QSignalSpy settled(form->findChild<CheckTriggers*>(), &CheckTriggers::Settled);
+        QTRY_VERIFY(settled.count() >= 1);
+        const int checks = program_->check.Checks();
+        std::ofstream(folder / "keno.old", std::ios::app) << drawchk::SampleDraws(10113, 10113);
+        QTRY_COMPARE(List(*form)->model()->rowCount(), 5113);
+        QTRY_VERIFY(settled.count() >= 3);
+        QCOMPARE(program_->check.Checks(), checks + 1);
+    }
+
+    // The user moved to a row, then saved keno.old in another program: the check that
+    // follows keeps the row, though the window was not the active one.
+    void testAnAutomaticCheckKeepsTheRowMovedToInAnInactiveWindow() {
+        auto form = Open(drawchk::SampleDraws(1, 5040));
+        QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
+        QTest::keyClick(Button(*form, "Command3D2"), Qt::Key_Tab);
+        for (int up = 0; up < 3; ++up) QTest::keyClick(List(*form), Qt::Key_Up);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        WriteFile(program_->folder / "keno.old", drawchk::SampleDraws(1, 5041));
+        QTRY_COMPARE(List(*form)->model()->rowCount(), 41);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QCOMPARE(List(*form)->currentIndex().row(), 36);
     }
 
     void testFifteenWholeRowsAreVisible() {
