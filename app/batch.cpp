@@ -5,8 +5,8 @@
 
 #include "file_stamp.h"
 #include "messages.h"
-#include "system_files.h"
 #include "screen.h"
+#include "system_files.h"
 
 namespace drawchk {
 

@@ -30,9 +30,10 @@ std::chrono::milliseconds StillFor(std::chrono::system_clock::time_point modifie
                                    std::chrono::system_clock::time_point now);
 
 // Runs one check in `program_folder` on `today` without any window system, once keno.old has
-// been still for a second, for at most about three seconds; returns the exit status. Says on stderr where the draw file breaks, that the newest row is old or after
-// today, or that the file is there under a longer name. Where the program folder is not known
-// it touches no file and says the result is not written.
+// been still for a second, for at most about three seconds; returns the exit status. Says on stderr
+// where the draw file breaks, that the newest row is old or after today, or that the file is there
+// under a longer name. Where the program folder is not known it touches no file and says the result
+// is not written.
 int RunBatch(const std::optional<std::filesystem::path>& program_folder, const TodaySource& today);
 
 // The start both programs make: where the command line is the batch word alone, runs batch
