@@ -40,6 +40,28 @@ void WaitUntilStill(const std::filesystem::path& draw_file) {
     }
 }
 
+// One line for each thing that is wrong: the draw file, each rest-day list, where the file
+// breaks, what its lines' own dates say, and the newest row's date.
+void SayWhatIsWrong(const CheckOutcome& outcome, const RowList& rows, const TodaySource& today) {
+    const ListHint hint = HintForList(outcome, rows, today);
+    if (rows.Count() == 0 || hint.kind == ListHint::kReadPartly) {
+        SayOnStderr(
+            HintLine(hint, hint.kind == ListHint::kNoDrawAfterHistory && outcome.result_written));
+    }
+    for (const ListHint& list : RestDayListHints(outcome)) SayOnStderr(HintLine(list));
+    if (const std::optional<FileBreak>& at = rows.FirstBreak()) {
+        SayOnStderr(BreakLine(*at, at->row == rows.Count() - 1));
+    }
+    if (const std::optional<ListHint> dates = LineDatesHint(outcome)) SayOnStderr(HintLine(*dates));
+    if (const std::optional<ListHint> newest = JudgeNewestRow(outcome, rows, today)) {
+        // Rows in place: the newest row holds the draw of its place, dated as the draw file's
+        // own dates give it where they can be trusted.
+        SayOnStderr(NewestDrawLine(kHistoryItems + rows.Count(),
+                                   outcome.walk.line_dates.newest_date.value_or(*rows.NewestDate()),
+                                   newest->days_old, newest->example_rest_day));
+    }
+}
+
 }  // namespace
 
 int RunBatch(const std::optional<std::filesystem::path>& program_folder, const TodaySource& today) {
@@ -52,25 +74,7 @@ int RunBatch(const std::optional<std::filesystem::path>& program_folder, const T
     WaitUntilStill(FileCallPath(*program_folder) / kDrawFileName);
     RowList rows;
     const CheckOutcome outcome = RunCheck(*program_folder, rows, kHungarianDayLabels);
-    // One line for each thing that is wrong: the draw file, each rest-day list, where the file
-    // breaks, the newest row's date, and the result file.
-    const ListHint hint = HintForList(outcome, rows, today);
-    if (rows.Count() == 0 || hint.kind == ListHint::kReadPartly) {
-        SayOnStderr(
-            HintLine(hint, hint.kind == ListHint::kNoDrawAfterHistory && outcome.result_written));
-    }
-    for (const ListHint& list : RestDayListHints(outcome)) SayOnStderr(HintLine(list));
-    if (rows.FirstBreak()) {
-        SayOnStderr(BreakLine(*rows.FirstBreak(), rows.FirstBreak()->row == rows.Count() - 1));
-    }
-    if (const std::optional<ListHint> dates = LineDatesHint(outcome)) SayOnStderr(HintLine(*dates));
-    if (const std::optional<ListHint> newest = JudgeNewestRow(outcome, rows, today)) {
-        // Rows in place: the newest row holds the draw of its place, dated as the draw file's
-        // own dates give it where they can be trusted.
-        SayOnStderr(NewestDrawLine(kHistoryItems + rows.Count(),
-                                   outcome.walk.line_dates.newest_date.value_or(*rows.NewestDate()),
-                                   newest->days_old, newest->example_rest_day));
-    }
+    SayWhatIsWrong(outcome, rows, today);
     if (!outcome.result_written) {
         SayOnStderr(ResultNotWrittenLine(*program_folder / kResultFileName, outcome.result_failure,
                                          outcome.earlier_result));

@@ -19,6 +19,28 @@ std::optional<year_month_day> ChristmasExample(std::optional<year_month_day> las
     return christmas;
 }
 
+// Why a check left the list empty.
+ListHint EmptyListHint(const CheckOutcome& outcome) {
+    switch (outcome.draw_file) {
+        case DrawFile::kMissing:
+            if (outcome.misnamed_draw_files.empty()) return {ListHint::kNoDrawFile};
+            return {ListHint::kMisnamedDrawFile,
+                    MisnamedWords("keno.old", outcome.misnamed_draw_files)};
+        case DrawFile::kDanglingLink:
+            return {ListHint::kDanglingDrawFileLink,
+                    DanglingDrawFileWords(outcome.draw_file_link_target)};
+        case DrawFile::kUnreadable:
+            return {ListHint::kUnreadableDrawFile};
+        case DrawFile::kBusy:
+            return {ListHint::kBusyDrawFile};
+        case DrawFile::kChanging:
+            return {ListHint::kChangingDrawFile};
+        case DrawFile::kRead:
+            break;
+    }
+    return {ListHint::kNoDrawAfterHistory};
+}
+
 }  // namespace
 
 std::optional<ListHint> JudgeNewestRow(const CheckOutcome& outcome, const RowList& rows,
@@ -56,34 +78,13 @@ std::optional<ListHint> LineDatesHint(const CheckOutcome& outcome) {
 }
 
 ListHint HintForList(const CheckOutcome& outcome, const RowList& rows, const TodaySource& today) {
-    if (rows.Count() > 0) {
-        if (outcome.draw_file == DrawFile::kUnreadable) return {ListHint::kReadPartly};
-        // A fault of a list likely explains an old newest row, so it is said first.
-        std::vector<ListHint> lists = RestDayListHints(outcome);
-        if (!lists.empty()) return std::move(lists.front());
-        if (std::optional<ListHint> dates = LineDatesHint(outcome)) return std::move(*dates);
-        return JudgeNewestRow(outcome, rows, today).value_or(ListHint());
-    }
-    switch (outcome.draw_file) {
-        case DrawFile::kMissing:
-            if (!outcome.misnamed_draw_files.empty()) {
-                return {ListHint::kMisnamedDrawFile,
-                        MisnamedWords("keno.old", outcome.misnamed_draw_files)};
-            }
-            return {ListHint::kNoDrawFile};
-        case DrawFile::kDanglingLink:
-            return {ListHint::kDanglingDrawFileLink,
-                    DanglingDrawFileWords(outcome.draw_file_link_target)};
-        case DrawFile::kUnreadable:
-            return {ListHint::kUnreadableDrawFile};
-        case DrawFile::kBusy:
-            return {ListHint::kBusyDrawFile};
-        case DrawFile::kChanging:
-            return {ListHint::kChangingDrawFile};
-        case DrawFile::kRead:
-            break;
-    }
-    return {ListHint::kNoDrawAfterHistory};
+    if (rows.Count() == 0) return EmptyListHint(outcome);
+    if (outcome.draw_file == DrawFile::kUnreadable) return {ListHint::kReadPartly};
+    // A fault of a list likely explains an old newest row, so it is said first.
+    std::vector<ListHint> lists = RestDayListHints(outcome);
+    if (!lists.empty()) return std::move(lists.front());
+    if (std::optional<ListHint> dates = LineDatesHint(outcome)) return std::move(*dates);
+    return JudgeNewestRow(outcome, rows, today).value_or(ListHint());
 }
 
 }  // namespace drawchk

@@ -31,27 +31,24 @@ std::span<const char> Utf8Source::FirstChunk() {
     // Enough to tell UTF-16 by its zeros, however small the chunks come.
     static constexpr std::size_t kTelling = 64;
     std::span<const char> chunk = bytes_.NextChunk();
-    if (chunk.size() >= kTelling || chunk.empty()) {
-        if (!Utf16LayoutOf({chunk.data(), std::min(chunk.size(), kTelling)})) {
-            text_ = Text::kAsItIs;
-            return chunk;
-        }
+    const bool tells = chunk.size() >= kTelling || chunk.empty();
+    if (tells && !Utf16LayoutOf({chunk.data(), std::min(chunk.size(), kTelling)})) {
+        text_ = Text::kAsItIs;
+        return chunk;
     }
     std::string first(chunk.data(), chunk.size());
     while (first.size() < kTelling && !(chunk = bytes_.NextChunk()).empty()) {
         first.append(chunk.data(), chunk.size());
     }
     const std::optional<Utf16Layout> layout = Utf16LayoutOf(first);
+    text_ = layout ? Text::kUtf16 : Text::kAsItIs;
     if (!layout) {
-        text_ = Text::kAsItIs;
         decoded_ = std::move(first);
         return decoded_;
     }
-    text_ = Text::kUtf16;
     big_endian_ = layout->big_endian;
     waiting_ = first.substr(layout->mark_bytes);
-    if (!Decode(false).empty()) return decoded_;
-    return NextChunk();
+    return Decode(false).empty() ? NextChunk() : decoded_;
 }
 
 std::span<const char> Utf8Source::Decode(bool ended) {

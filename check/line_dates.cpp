@@ -44,13 +44,15 @@ void LineDates::Add(int row, std::string_view item, int count_day, bool in_place
     // Only what lies before the first parting can name it.
     if (!first_parting_) passed_.insert(passed_.end(), passed.begin(), passed.end());
     if (!in_place) return;
-    const std::optional<std::chrono::year_month_day> own = OwnDate(item);
-    if (!own) {
-        if (!first_parting_) undated_days_.push_back(count_day + offset_);
-        return;
+    if (const std::optional<std::chrono::year_month_day> own = OwnDate(item)) {
+        AddDated(row, DayNumber(*own), count_day);
+    } else if (!first_parting_) {
+        undated_days_.push_back(count_day + offset_);
     }
+}
+
+void LineDates::AddDated(int row, int own_day, int count_day) {
     ++dated_;
-    const int own_day = DayNumber(*own);
     const int offset = own_day - count_day;
     if (dated_ <= kAgreeing && offset != 0) first_disagree_ = true;
     if (offset != offset_) {
@@ -85,19 +87,9 @@ LineDatesFinding LineDates::Finish() const {
 LineDatesFinding LineDates::Named(const Parting& at) const {
     LineDatesFinding finding;
     finding.row = at.row;
-    const int later_by = at.offset_after - at.offset_before;
-    if (later_by > 0) {
-        // The days between the two lines on which no line falls, nor a known day without one.
-        const auto known = [&](int day) {
-            return std::any_of(at.passed.begin(), at.passed.end(),
-                               [day](const PassedRestDay& p) { return p.day == day; }) ||
-                   std::find(at.undated_days.begin(), at.undated_days.end(), day) !=
-                       at.undated_days.end();
-        };
-        for (int day = at.previous_own_day + 1; day < at.own_day; ++day) {
-            if (!known(day)) finding.unknown_days.push_back(DateOf(day));
-        }
-        if (std::cmp_equal(finding.unknown_days.size(), later_by)) {
+    if (at.offset_after > at.offset_before) {
+        finding.unknown_days = UnknownDays(at);
+        if (std::cmp_equal(finding.unknown_days.size(), at.offset_after - at.offset_before)) {
             finding.kind = LineDatesFinding::kUnknownDays;
         } else {
             finding.unknown_days.clear();
@@ -114,6 +106,21 @@ LineDatesFinding LineDates::Named(const Parting& at) const {
         }
     }
     return finding;
+}
+
+std::vector<std::chrono::year_month_day> LineDates::UnknownDays(const Parting& at) {
+    // The days between the two lines on which no line falls, nor a known day without one.
+    const auto known = [&](int day) {
+        return std::any_of(at.passed.begin(), at.passed.end(),
+                           [day](const PassedRestDay& p) { return p.day == day; }) ||
+               std::find(at.undated_days.begin(), at.undated_days.end(), day) !=
+                   at.undated_days.end();
+    };
+    std::vector<std::chrono::year_month_day> days;
+    for (int day = at.previous_own_day + 1; day < at.own_day; ++day) {
+        if (!known(day)) days.push_back(DateOf(day));
+    }
+    return days;
 }
 
 }  // namespace drawchk

@@ -69,7 +69,9 @@ class LineDates {
         std::vector<int> undated_days;
     };
 
+    void AddDated(int row, int own_day, int count_day);
     LineDatesFinding Named(const Parting& at) const;
+    static std::vector<std::chrono::year_month_day> UnknownDays(const Parting& at);
 
     const RestDays& rest_days_;
     int rows_ = 0;

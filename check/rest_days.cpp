@@ -1,19 +1,10 @@
 #include "rest_days.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
-#include <span>
 #include <string>
-#include <system_error>
-#include <thread>
 
-#include "byte_source.h"
-#include "draw_calendar.h"
-#include "draw_number.h"
-#include "file_names.h"
 #include "text_encoding.h"
-#include "written_date.h"
 
 namespace drawchk {
 namespace {
@@ -22,55 +13,7 @@ using std::chrono::sys_days;
 
 // Days without a draw: 25 December 2012, 2018, 2019, 2023 and 2024, and 26 December 2022.
 constexpr std::int64_t kKnownRestDays[] = {5489, 7679, 8043, 9139, 9502, 9867};
-// A listed number longer than this is no draw number, and could overflow.
-constexpr std::size_t kMaxDigits = 12;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-// The blanks that may group a number's digits by threes: a no-break space and the narrow
-// no-break space of Hungarian typesetting.
-constexpr std::string_view kNoBreakSpaces[] = {"\xC2\xA0", "\xE2\x80\xAF"};
-
-// The length of a blank or no-break space at the start of `text`; 0 for none.
-std::size_t SeparatorLength(std::string_view text) {
-    if (text.starts_with(' ') || text.starts_with('\t')) return 1;
-    for (const std::string_view space : kNoBreakSpaces) {
-        if (text.starts_with(space)) return space.size();
-    }
-    return 0;
-}
-
-// Whether a form ends where `rest` begins: at the line's end, or at a blank before a note.
-bool EndsForm(std::string_view rest) { return rest.empty() || SeparatorLength(rest) > 0; }
-
-// The digits `line` begins with, with those grouped by threes after a first group of one to
-// three joined to it ("10 231" is 10231); `length` is how many bytes they took.
-std::string LeadingNumber(std::string_view line, std::size_t& length) {
-    const auto digits_in = [](std::string_view text) {
-        return std::min(text.find_first_not_of("0123456789"), text.size());
-    };
-    length = digits_in(line);
-    std::string number(line.substr(0, length));
-    if (length == 0 || length > 3) return number;
-    while (true) {
-        const std::size_t separator = SeparatorLength(line.substr(length));
-        const std::string_view rest = line.substr(length + separator);
-        if (separator == 0 || digits_in(rest) != 3) return number;
-        number.append(rest.substr(0, 3));
-        length += separator + 3;
-    }
-}
-
-// A draw number, which an ordinal's dot ("10231.") or a Hungarian suffix ("10231-es") may
-// follow; none for a line that does not begin with one.
-std::optional<std::string> ListedNumber(std::string_view line) {
-    std::size_t length = 0;
-    std::string number = LeadingNumber(line, length);
-    std::string_view rest = line.substr(length);
-    if (rest.starts_with('.')) rest.remove_prefix(1);
-    const bool suffix =
-        rest.size() > 1 && rest[0] == '-' && std::isalpha(static_cast<unsigned char>(rest[1]));
-    if (number.empty() || !(EndsForm(rest) || suffix)) return std::nullopt;
-    return number;
-}
 
 // The list's text as UTF-8 lines: UTF-16 decoded whole, any other text line by line, since a
 // list edited in two programs may hold both UTF-8 and Windows-1250 lines.
@@ -82,73 +25,7 @@ std::string ListText(std::string_view bytes) {
     return std::string(bytes);
 }
 
-// The list's first kListedBytes, up to the last whole line in them.
-std::string ListedBytes(FileSource& file) {
-    std::string text;
-    // One byte past the bound tells a file that was cut from one that just fits.
-    while (text.size() <= RestDays::kListedBytes) {
-        const std::span<const char> chunk = file.NextChunk();
-        if (chunk.empty()) break;
-        text.append(chunk.data(), std::min(chunk.size(), RestDays::kListedBytes + 1 - text.size()));
-    }
-    if (text.size() > RestDays::kListedBytes) {
-        // A number cut at the bound would be another number.
-        text.resize(RestDays::kListedBytes);
-        text.resize(std::min(text.find_last_of("\r\n") + 1, text.size()));
-    }
-    return text;
-}
-
-RestDayListReport::Read WhyNotRead(const std::filesystem::path& path, FileOpen opened,
-                                   std::string& link_target) {
-    using Read = RestDayListReport::Read;
-    if (opened == FileOpen::kBusy) return Read::kBusy;
-    if (std::optional<std::string> target = DanglingLinkTarget(path)) {
-        link_target = std::move(*target);
-        return Read::kDanglingLink;
-    }
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return Read::kFolder;
-    return opened == FileOpen::kNoPermission ? Read::kNoPermission : Read::kUnreadable;
-}
-
 }  // namespace
-
-ListedLine ReadListedLine(std::string_view line) {
-    line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
-    if (line.empty() || line[0] < '0' || line[0] > '9') return {};
-    if (const std::optional<WrittenDate> written = ReadWrittenDate(line);
-        written && EndsForm(line.substr(written->length))) {
-        const sys_days first_draw =
-            sys_days{DrawCalendar::kFirstPreviousDate} + std::chrono::days{1};
-        return {
-            sys_days{written->date} < first_draw ? ListedLine::kBeforeFirstDraw : ListedLine::kDay,
-            0, written->date};
-    }
-    if (const std::optional<std::string> number = ListedNumber(line);
-        number && number->size() <= kMaxDigits) {
-        std::int64_t draw = 0;
-        for (const char c : *number) draw = draw * 10 + (c - '0');
-        if (draw > kHistoryItems) return {ListedLine::kDraw, draw};
-    }
-    if (const auto day = ReadDayFirstDate(line)) return {ListedLine::kDayFirst, 0, *day};
-    return {ListedLine::kNeitherForm};
-}
-
-std::vector<std::filesystem::path> RestDayFilesIn(const std::filesystem::path& folder) {
-    std::vector<std::filesystem::path> lists;
-    std::error_code error;
-    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string folded = FoldedName(PathText(entry->path().filename()));
-        if (std::find(kRestDayListNames.begin(), kRestDayListNames.end(), folded) !=
-            kRestDayListNames.end()) {
-            lists.push_back(entry->path());
-        }
-    }
-    std::sort(lists.begin(), lists.end());
-    return lists;
-}
 
 RestDays::RestDays() : near_(static_cast<std::size_t>(kNearDraws)) {
     for (const std::int64_t draw : kKnownRestDays) Add(draw);
@@ -222,32 +99,6 @@ ListedFaults RestDays::AddListed(std::string_view bytes, std::string_view list_n
         rest.remove_prefix(std::min(line_end + (cr_lf ? 2 : 1), rest.size()));
     }
     return faults;
-}
-
-RestDayListReport RestDays::AddListedIn(const std::filesystem::path& path) {
-    RestDayListReport report;
-    report.path = path;
-    std::string text;
-    FileOpen opened = FileOpen::kOpened;
-    // A list saved while it is read is read again, about a second in all.
-    const bool still = TryForASecond(
-        [&] {
-            FileSource file;
-            opened = file.Open(path);
-            if (opened != FileOpen::kOpened) return true;
-            text = ListedBytes(file);
-            if (file.ReadFailed()) opened = FileOpen::kUnreadable;
-            return file.ReadFailed() || !file.Changed();
-        },
-        [](std::chrono::milliseconds pause) { std::this_thread::sleep_for(pause); });
-    if (!still) {
-        report.read = RestDayListReport::Read::kChanging;
-    } else if (opened != FileOpen::kOpened) {
-        report.read = WhyNotRead(path, opened, report.link_target);
-    } else {
-        report.faults = AddListed(text, ShownText(PathText(path.filename())));
-    }
-    return report;
 }
 
 }  // namespace drawchk

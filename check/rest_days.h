@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "listed_line.h"
+
 namespace drawchk {
 
 // The names of a rest-day list, folded (see FoldedName): szunnapok.txt, and szünnapok.txt as a
@@ -21,31 +23,6 @@ inline constexpr std::array<std::string_view, 2> kRestDayListNames = {"szunnapok
 // order: szunnapok.txt, and szünnapok.txt as a Hungarian writes it, in any letter case, the
 // ü also as a u with a combining diaeresis, as a Mac writes it. All of them count.
 std::vector<std::filesystem::path> RestDayFilesIn(const std::filesystem::path& folder);
-
-// What one line of a rest-day list says. A line that begins with a digit must be a draw
-// number after the history or a day; any other line is a note.
-struct ListedLine {
-    enum Kind {
-        kNote,
-        kDraw,
-        kDay,
-        // Faults: a line that is neither form, a day written day first (`day`: the day it
-        // means), and a day before the first dated draw (`day`).
-        kNeitherForm,
-        kDayFirst,
-        kBeforeFirstDraw,
-    };
-
-    Kind kind = kNote;
-    std::int64_t draw = 0;
-    std::chrono::year_month_day day{};
-
-    bool IsFault() const { return kind >= kNeitherForm; }
-};
-
-// `line`, UTF-8: a draw number ("10231", "10 231", "10231.") or a day (see ReadWrittenDate),
-// each of which a blank and any note may follow.
-ListedLine ReadListedLine(std::string_view line);
 
 // Where a listed draw or day came from: the list's file name, its line counting from 1, and
 // the line as the user wrote it, each UTF-8 and fit to be shown.

@@ -11,6 +11,47 @@
 #include "system_files.h"
 
 namespace drawchk {
+namespace {
+
+// The walk over the records after the history: the calendar, what the lines' own dates say,
+// and each record's row.
+class Walk {
+  public:
+    Walk(const RestDays& rest_days, const WeekdayLabels& labels, int history)
+        : labels_(labels), history_(history), calendar_(rest_days), line_dates_(rest_days) {}
+
+    // Dates `item` into `rows`, marked where its draw is not the one of its place; false,
+    // with nothing changed, where the list is full.
+    bool Date(std::string_view item, RowList& rows) {
+        const std::int64_t draw = calendar_.NextRow(item, labels_, row_);
+        const std::int64_t draw_of_place = std::int64_t{history_} + 1 + rows.Count();
+        if (!rows.Append(row_, draw != draw_of_place)) return false;
+        line_dates_.Add(rows.Count() - 1, item, calendar_.PreviousDay(), draw == draw_of_place,
+                        calendar_.PassedRestDays());
+        if (draw != draw_of_place && !rows.FirstBreak()) {
+            rows.NoteBreak({rows.Count() - 1, draw, draw_of_place, std::string(item)});
+        }
+        rows.NoteNewestDate(calendar_.PreviousDate());
+        return true;
+    }
+
+    WalkEnd End(bool read_failed, bool ended_inside_line) const {
+        return {.read_whole = !read_failed,
+                .ended_inside_line = ended_inside_line,
+                .last_rest_day = calendar_.LastRestDay(),
+                .line_dates = line_dates_.Finish()};
+    }
+
+  private:
+    const WeekdayLabels& labels_;
+    int history_;
+    DrawCalendar calendar_;
+    LineDates line_dates_;
+    std::string row_;  // reused, so a long walk allocates nothing
+};
+
+}  // namespace
+
 WalkEnd DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels,
                   const RestDays& rest_days, int history) {
     Utf8Source text(source);
@@ -18,31 +59,15 @@ WalkEnd DateDraws(ByteSource& source, RowList& rows, const WeekdayLabels& labels
     // Failed reads count like good ones, so a short file does not stop the count.
     for (int i = 0; i < history; ++i) reader.SkipItem();
     rows.Clear();
-    DrawCalendar calendar(rest_days);
-    LineDates line_dates(rest_days);
+    Walk walk(rest_days, labels, history);
     bool failed = false;
     std::string_view item;
-    std::string row;
     while (true) {
         if (!reader.ReadItem(item)) failed = true;
         if (failed) break;
-        const std::int64_t draw = calendar.NextRow(item, labels, row);
-        const std::int64_t draw_of_place = std::int64_t{history} + 1 + rows.Count();
-        if (!rows.Append(row, draw != draw_of_place)) {
-            failed = true;
-            continue;
-        }
-        line_dates.Add(rows.Count() - 1, item, calendar.PreviousDay(), draw == draw_of_place,
-                       calendar.PassedRestDays());
-        if (draw != draw_of_place && !rows.FirstBreak()) {
-            rows.NoteBreak({rows.Count() - 1, draw, draw_of_place, std::string(item)});
-        }
-        rows.NoteNewestDate(calendar.PreviousDate());
+        if (!walk.Date(item, rows)) failed = true;
     }
-    return {.read_whole = !source.ReadFailed(),
-            .ended_inside_line = reader.EndedInsideLine(),
-            .last_rest_day = calendar.LastRestDay(),
-            .line_dates = line_dates.Finish()};
+    return walk.End(source.ReadFailed(), reader.EndedInsideLine());
 }
 
 namespace {

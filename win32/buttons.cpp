@@ -7,18 +7,26 @@
 
 namespace drawchk::win32 {
 
-void DrawButton(const DRAWITEMSTRUCT& item, COLORREF caption_colour, const ButtonLook& look) {
-    const bool pushed = (item.itemState & ODS_SELECTED) != 0;
+namespace {
+
+// The button's face, raised or pushed.
+void DrawFace(const DRAWITEMSTRUCT& item, bool pushed, const ButtonLook& look) {
     RECT face = item.rcItem;
     if (look.system_drawn) {
         DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
-    } else {
-        // The window's own light face, whatever the system's, so the captions keep their
-        // contrast.
-        SetDCBrushColor(item.hDC, look.face);
-        FillRect(item.hDC, &face, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-        DrawEdge(item.hDC, &face, pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+        return;
     }
+    // The window's own light face, whatever the system's, so the captions keep their contrast.
+    SetDCBrushColor(item.hDC, look.face);
+    FillRect(item.hDC, &face, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    DrawEdge(item.hDC, &face, pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+}
+
+}  // namespace
+
+void DrawButton(const DRAWITEMSTRUCT& item, COLORREF caption_colour, const ButtonLook& look) {
+    const bool pushed = (item.itemState & ODS_SELECTED) != 0;
+    DrawFace(item, pushed, look);
     wchar_t caption[32] = {};
     GetWindowTextW(item.hwndItem, caption, static_cast<int>(std::size(caption)));
     RECT text_place = item.rcItem;

@@ -47,11 +47,19 @@ class DrawList {
     void AddRows(int count);
     // The row's text, in the list's font or, `underline`, the underlined one.
     void PaintRowText(const DRAWITEMSTRUCT& item, int row, bool underline) const;
+    // What tells a row apart besides its text, in `colour`: the mark's square, and the focus
+    // frame.
+    void PaintRowCues(const DRAWITEMSTRUCT& item, COLORREF colour, bool out_of_place,
+                      bool focus) const;
+    // The band's own part of the frame's messages: its room above the rows, and its words.
+    LRESULT OnBand(HWND list, UINT message, WPARAM wparam, LPARAM lparam) const;
     // The list's font, which the window sets.
     HFONT Font() const;
     void PaintHint() const;
     // The band's height for the hint over rows; the list box's rows start below it.
     int BandHeight() const;
+    // Where the band lies, in the list's window coordinates.
+    RECT BandPlace() const;
     void PaintBand() const;
 
     static constexpr UINT kHintFormat = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;

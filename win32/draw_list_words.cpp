@@ -44,7 +44,7 @@ int DrawList::BandHeight() const {
     return design::BandHeight(place.bottom - place.top, hint_margin_, row_height);
 }
 
-void DrawList::PaintBand() const {
+RECT DrawList::BandPlace() const {
     // Between the frame and the rows: from the rows' top left corner up, across the list and
     // its scroll bar, in the list's own window coordinates.
     RECT frame{};
@@ -53,7 +53,11 @@ void DrawList::PaintBand() const {
     ClientToScreen(list_, &rows_origin);
     const LONG edge = rows_origin.x - frame.left;
     const LONG band_top = rows_origin.y - frame.top - band_height_;
-    const RECT band{edge, band_top, frame.right - frame.left - edge, band_top + band_height_};
+    return {edge, band_top, frame.right - frame.left - edge, band_top + band_height_};
+}
+
+void DrawList::PaintBand() const {
+    const RECT band = BandPlace();
     RECT place = band;
     InflateRect(&place, -hint_margin_, 0);
     const UniqueWindowDc dc(GetWindowDC(list_));

@@ -7,7 +7,6 @@
 
 #include "layout.h"
 #include "message_loop.h"
-#include "recheck_rule.h"
 #include "win32_design.h"
 #include "window_class.h"
 
@@ -19,19 +18,6 @@ constexpr int kCommand3D2Id = 102;
 constexpr int kCommand3D3Id = 103;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = 0;
-// What another process reads of the window's re-checks, as the tests do: how many checks have
-// answered, and how many times the files settled since the last of them.
-constexpr wchar_t kChecksProperty[] = L"Drawchk.Checks";
-constexpr wchar_t kSettledProperty[] = L"Drawchk.Settled";
-
-void SetCount(HWND window, const wchar_t* property, INT_PTR count) {
-    SetPropW(window, property, reinterpret_cast<HANDLE>(count));
-}
-
-INT_PTR Count(HWND window, const wchar_t* property) {
-    return reinterpret_cast<INT_PTR>(GetPropW(window, property));
-}
-
 }  // namespace
 
 Form1::Form1(HINSTANCE instance, std::optional<std::filesystem::path> program_folder)
@@ -55,14 +41,7 @@ int Form1::Run(int show_command) {
     SetFocus(Command3D2);
     // Without a folder there is nothing to watch, and the list says why.
     watch_.emplace(check_.ProgramFolder().value_or(std::filesystem::path()));
-    return RunMessageLoop(window_, *watch_, [this](ChangeWatch::Woke woke) {
-        if (!check_.ProgramFolder()) return;
-        const Wake wake = woke == ChangeWatch::Woke::kNewDay ? Wake::kNewDay : Wake::kFilesSettled;
-        if (wake == Wake::kFilesSettled) {
-            SetCount(window_, kSettledProperty, Count(window_, kSettledProperty) + 1);
-        }
-        if (ChecksAgain(wake, wake == Wake::kFilesSettled && check_.FilesChanged())) Check(true);
-    });
+    return RunMessageLoop(window_, *watch_, [this](ChangeWatch::Woke woke) { OnWoke(woke); });
 }
 
 LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -75,8 +54,7 @@ LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wparam, LPA
     if (form == nullptr) return DefWindowProcW(window, message, wparam, lparam);
     if (message == WM_NCDESTROY) {
         // The window's last message: nothing may reach the form through it after this.
-        RemovePropW(window, kChecksProperty);
-        RemovePropW(window, kSettledProperty);
+        form->ForgetCounts();
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         form->window_ = nullptr;
         return DefWindowProcW(window, message, wparam, lparam);
@@ -146,42 +124,6 @@ void Form1::OnActivate(bool active) {
     } else if (focus_ != nullptr && IsChild(window_, focus_)) {
         SetFocus(focus_);
     }
-}
-
-void Form1::OnNewDayMaybe() {
-    if (watch_) watch_->CountNewDayFromNow();
-    if (check_.ProgramFolder() && ChecksAgain(Wake::kClockSet, false)) Check(true);
-}
-
-void Form1::Form_Load() {
-    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    DayLabels = kHungarianDayLabels;
-    if (!check_.ProgramFolder()) Command3D2_Click();
-}
-
-void Form1::Command3D2_Click() { Check(false); }
-
-int Form1::MovedToRow() const {
-    // The control that had the focus when another window took it, as when keno.old is saved in
-    // another program, counts as the focused one.
-    const HWND focused = GetActiveWindow() == window_ ? GetFocus() : focus_;
-    const auto current = static_cast<int>(SendMessageW(List1.handle(), LB_GETCURSEL, 0, 0));
-    const bool moved =
-        focused == List1.handle() && current >= 0 && current != check_.Rows().Count() - 1;
-    return moved ? current : -1;
-}
-
-void Form1::Check(bool automatic) {
-    const int kept_row = automatic ? MovedToRow() : -1;
-    // An answer held back, as for a file still being written, is asked for again later.
-    if (!check_.Run(automatic, DayLabels)) {
-        if (watch_) watch_->SettleAgain();
-        return;
-    }
-    SetCount(window_, kChecksProperty, check_.Checks());
-    SetCount(window_, kSettledProperty, 0);
-    // A failure shows as an empty list with a hint saying why, or as rows that are marked.
-    List1.ShowRows(check_.Hint(), kept_row);
 }
 
 void Form1::Command3D3_Click() { DestroyWindow(window_); }

@@ -6,7 +6,6 @@
 
 #include "list_colours.h"
 #include "qt_design.h"
-#include "row_delegate.h"
 
 namespace {
 
@@ -21,7 +20,6 @@ DrawListView::DrawListView(QWidget* parent) : QListView(parent) {
     setWordWrap(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setItemDelegate(new OutOfPlaceMarkDelegate(this));
     setAccessibleName(ToQString(design::kListName));
 }
 

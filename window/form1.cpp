@@ -9,6 +9,7 @@
 #include "check_triggers.h"
 #include "draw_list_view.h"
 #include "qt_design.h"
+#include "row_delegate.h"
 #include "row_list_model.h"
 
 namespace {
@@ -88,6 +89,7 @@ void Form1::MakeList(int row_height) {
     List1 = new DrawListView(this);
     List1->setObjectName("List1");
     List1->setModel(model_);
+    List1->setItemDelegate(new OutOfPlaceMarkDelegate(List1));
     List1->SetRowHeight(row_height);
     // A list box's sunken 3-D border, two pixels wide.
     List1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);

@@ -18,5 +18,9 @@ class OutOfPlaceMarkDelegate : public QStyledItemDelegate {
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
   private:
+    // The row's options for the style to paint it with, and the colour of its text.
+    QStyleOptionViewItem RowOption(const QStyleOptionViewItem& option, bool out_of_place,
+                                   QColor& colour) const;
+
     const DrawListView* list_;
 };

@@ -1,0 +1,57 @@
+#include "wording.h"
+
+#include "draw_calendar.h"
+#include "text_encoding.h"
+
+namespace drawchk {
+namespace {
+
+// A quoted text is cut to this many characters, so a line stays readable.
+constexpr std::size_t kQuotedCharacters = 32;
+
+}  // namespace
+
+std::string WithArticle(std::int64_t number) {
+    const std::string digits = std::to_string(number);
+    const bool vowel = digits.front() == '5' || (digits.front() == '1' && digits.size() % 3 == 1);
+    return (vowel ? "az " : "a ") + digits;
+}
+
+// `text`, fit to be shown, in Hungarian quotes; cut short with an ellipsis where it is long.
+std::string Quoted(std::string_view text) {
+    std::string shown = ShownText(text);
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < shown.size(); ++at) {
+        const bool starts_character = (static_cast<unsigned char>(shown[at]) & 0xC0) != 0x80;
+        if (starts_character && ++characters > kQuotedCharacters) {
+            shown.resize(at);
+            shown += "…";
+            break;
+        }
+    }
+    return "„" + shown + "”";
+}
+
+std::string FileName(const std::filesystem::path& path) {
+    return ShownText(PathText(path.filename()));
+}
+
+std::string QuotedNames(std::span<const MisnamedFile> files) {
+    std::string names;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (i > 0) names += i + 1 == files.size() ? " és " : ", ";
+        names += Quoted(files[i].name);
+    }
+    return names;
+}
+
+std::string OnDay(std::chrono::year_month_day date) {
+    const auto day = static_cast<unsigned>(date.day());
+    // The ordinals that end in a back vowel: második, harmadik, hatodik, nyolcadik,
+    // huszadik, harmincadik, and those ending in them (but tizenkettedik, huszonkettedik).
+    const unsigned last = day % 10;
+    const bool back = day == 2 || day == 20 || day == 30 || last == 3 || last == 6 || last == 8;
+    return DateText(date) + (day == 1 ? "-jén" : back ? "-án" : "-én");
+}
+
+}  // namespace drawchk

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "file_names.h"
+
+// How the program's words name numbers, texts, files and days in Hungarian.
+namespace drawchk {
+
+// "a" or "az" before a number written in digits, as the number is read out: "az" before
+// one that starts with a vowel (egy, öt, ezer, egymillió...).
+std::string WithArticle(std::int64_t number);
+// `text`, fit to be shown, in Hungarian quotes; cut short with an ellipsis where it is long.
+std::string Quoted(std::string_view text);
+// A file's name, fit to be shown.
+std::string FileName(const std::filesystem::path& path);
+// "„a”", "„a” és „b”", "„a”, „b” és „c”".
+std::string QuotedNames(std::span<const MisnamedFile> files);
+// A date with the suffix Hungarian gives "on" a day, as the day's ordinal is read out:
+// 2026-03-01-jén (elsején), 2026-03-15-én (tizenötödikén), 2026-03-16-án (tizenhatodikán).
+std::string OnDay(std::chrono::year_month_day date);
+
+}  // namespace drawchk
