@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <fstream>
 #include <future>
 #include <string>
 #include <thread>
@@ -32,27 +35,16 @@ const std::string kNoModuleLine =
     "drawchk: az ablak nem nyitható meg: ennek a programnak a " DRAWCHK_WINDOW_MODULE
     " fájlja nincs itt: ";
 
-// A virtual X server on a display of its own, so tests that run side by side do not meet.
+// A virtual X server on a display of its own, so tests that run side by side do not meet. A
+// display counts as this test's only once its lock names this server and it takes
+// connections: where two tests try one display at once, the one whose server ends tries the
+// next, and no test searches another's display, or one not up yet.
 class VirtualDisplay {
   public:
     VirtualDisplay() {
-        for (int number = 100 + getpid() % 800; pid_ == 0 && number < 1000; ++number) {
+        for (int number = 100 + getpid() % 800; name_.empty() && number < 1000; ++number) {
             if (std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) continue;
-            name_ = ":" + std::to_string(number);
-            std::vector<std::string> args = {"Xvfb",    name_, "-nolisten", "tcp",
-                                             "-screen", "0",   "640x480x24"};
-            std::vector<char*> argv;
-            for (std::string& arg : args) argv.push_back(arg.data());
-            argv.push_back(nullptr);
-            posix_spawn_file_actions_t quiet;
-            posix_spawn_file_actions_init(&quiet);
-            posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-            if (posix_spawnp(&pid_, "Xvfb", &quiet, nullptr, argv.data(), environ) != 0) pid_ = 0;
-            posix_spawn_file_actions_destroy(&quiet);
-            const auto socket = "/tmp/.X11-unix/X" + std::to_string(number);
-            for (int i = 0; pid_ != 0 && i < 100 && !std::filesystem::exists(socket); ++i) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            }
+            if (Start(number)) name_ = ":" + std::to_string(number);
         }
     }
     VirtualDisplay(const VirtualDisplay&) = delete;
@@ -80,6 +72,56 @@ class VirtualDisplay {
     }
 
   private:
+    // Starts a server on display `number`; false, with none left running, where it did not
+    // come up as the display's own.
+    bool Start(int number) {
+        const std::string display = ":" + std::to_string(number);
+        // No reset when its last client goes, as the searches and the program's own look for a
+        // screen come and go: a client that came during a reset would be turned away.
+        std::vector<std::string> args = {"Xvfb", display,   "-noreset", "-nolisten",
+                                         "tcp",  "-screen", "0",        "640x480x24"};
+        std::vector<char*> argv;
+        for (std::string& arg : args) argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t quiet;
+        posix_spawn_file_actions_init(&quiet);
+        posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+        if (posix_spawnp(&pid_, "Xvfb", &quiet, nullptr, argv.data(), environ) != 0) pid_ = 0;
+        posix_spawn_file_actions_destroy(&quiet);
+        for (int i = 0; pid_ != 0 && i < 200; ++i) {
+            // A server that finds the display taken ends.
+            if (waitpid(pid_, nullptr, WNOHANG) == pid_) pid_ = 0;
+            if (pid_ != 0 && LockedBy(number) == pid_ && Accepts(number)) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        if (pid_ != 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+            pid_ = 0;
+        }
+        return false;
+    }
+
+    // The server the display's lock names; 0 for none.
+    static pid_t LockedBy(int number) {
+        std::ifstream lock("/tmp/.X" + std::to_string(number) + "-lock");
+        long server = 0;
+        lock >> server;
+        return static_cast<pid_t>(server);
+    }
+
+    static bool Accepts(int number) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const std::string path = "/tmp/.X11-unix/X" + std::to_string(number);
+        path.copy(address.sun_path, sizeof address.sun_path - 1);
+        const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const bool accepted =
+            fd >= 0 && connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        if (fd >= 0) close(fd);
+        return accepted;
+    }
+
     pid_t pid_ = 0;
     std::string name_;
 };
@@ -100,7 +142,8 @@ TEST_P(OtherCommandLines, OpenTheWindowAndWait) {
                                           return shown.wait_for(std::chrono::seconds(0)) ==
                                                  std::future_status::ready;
                                       }});
-    EXPECT_TRUE(shown.get()) << "no window titled Drawchk.: " << run.output;
+    EXPECT_TRUE(shown.get()) << "no window titled Drawchk. on display \"" << display.name()
+                             << "\": " << run.output;
     EXPECT_FALSE(run.exited) << "ended with status " << run.status << ": " << run.output;
     EXPECT_FALSE(std::filesystem::exists(folder / "Drawchk.txt"));
 }

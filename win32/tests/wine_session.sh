@@ -16,7 +16,7 @@ start)
     mkdir -p "$WINEPREFIX" "$state"
     rm -f "$state/display"
     # Xvfb picks a free display and writes its number to descriptor 3.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$state/display" \
+    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$state/display" \
         >/dev/null 2>&1 </dev/null &
     echo $! >"$state/xvfb.pid"
     for _ in $(seq 100); do
