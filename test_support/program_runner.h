@@ -22,6 +22,8 @@ struct RunOptions {
     // at the deadline. A test that waits for something the program shows ends it so, however
     // long a loaded machine takes to show it.
     std::function<bool()> seen;
+    // Asked while the program runs, with how long it has run.
+    std::function<void(std::chrono::milliseconds)> running;
     // Empty: the root folder on POSIX, ours on Windows.
     std::filesystem::path working_folder;
     // POSIX: stderr a pipe whose reader has gone.

@@ -70,7 +70,8 @@ ProgramRun RunProgram(const std::filesystem::path& program, const RunOptions& op
         close(out[0]);
         return run;
     }
-    const auto stop_at = std::chrono::steady_clock::now() + options.deadline;
+    const auto started_at = std::chrono::steady_clock::now();
+    const auto stop_at = started_at + options.deadline;
     bool open = true;
     char buffer[4096];
     int status = 0;
@@ -87,6 +88,10 @@ ProgramRun RunProgram(const std::filesystem::path& program, const RunOptions& op
             poll(nullptr, 0, 20);
         }
         if (wait4(pid, &status, WNOHANG, &usage) == pid) break;
+        if (options.running) {
+            options.running(std::chrono::duration_cast<std::chrono::milliseconds>(
+                std::chrono::steady_clock::now() - started_at));
+        }
         if (std::chrono::steady_clock::now() > stop_at || (options.seen && options.seen())) {
             kill(pid, SIGKILL);
             wait4(pid, &status, 0, &usage);

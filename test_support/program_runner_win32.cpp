@@ -94,9 +94,14 @@ ProgramRun RunProgram(const std::filesystem::path& program, const RunOptions& op
         DeleteFileW(output_path);
         return run;
     }
-    auto stop_at = std::chrono::steady_clock::now() + options.deadline;
+    const auto started_at = std::chrono::steady_clock::now();
+    auto stop_at = started_at + options.deadline;
     run.exited = true;
     while (WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT) {
+        if (options.running) {
+            options.running(std::chrono::duration_cast<std::chrono::milliseconds>(
+                std::chrono::steady_clock::now() - started_at));
+        }
         if (!run.window_seen) {
             WindowSearch search{process.dwProcessId, false};
             EnumWindows(&FindDrawchkWindow, reinterpret_cast<LPARAM>(&search));

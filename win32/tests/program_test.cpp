@@ -4,9 +4,9 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "batch_cases.h"
@@ -23,6 +23,15 @@ using testing::RunProgram;
 using testing::WriteFile;
 
 const std::string kEarlier = "earlier result\r\n";
+
+// Closes `held` once the program has run `ms` milliseconds, and leaves it null.
+std::function<void(std::chrono::milliseconds)> LetGoAfter(HANDLE& held, int ms) {
+    return [&held, ms](std::chrono::milliseconds ran) {
+        if (held == nullptr || ran.count() < ms) return;
+        CloseHandle(held);
+        held = nullptr;
+    };
+}
 
 using testing::BatchCase;
 
@@ -57,22 +66,19 @@ TEST(BatchResultFile, HeldOpenByAnotherProgramStaysWholeAndTheStatusSaysSo) {
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"Drawchk.txt", "drawchk.exe", "keno.old"}));
 }
 
-// A virus scanner or a viewer that holds the result for a moment only delays the replace.
+// A virus scanner or a viewer that holds the result for a moment only delays the replace: let
+// go only once the program has run a while, so that it must have waited.
 TEST(BatchResultFile, HeldOpenForAMomentIsReplacedWhenLetGo) {
     ProgramCopy folder;
     WriteFile(folder / "keno.old", SampleDraws(1, 5001));
     WriteFile(folder / "Drawchk.txt", kEarlier);
     const auto result = folder / "Drawchk.txt";
-    const HANDLE held =
-        CreateFileW(result.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE held = CreateFileW(result.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    std::thread let_go([held] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        CloseHandle(held);
-    });
-    const ProgramRun run = RunProgram(folder.program(), {.args = {"Frissit"}});
-    let_go.join();
+    const ProgramRun run =
+        RunProgram(folder.program(), {.args = {"Frissit"}, .running = LetGoAfter(held, 500)});
+    EXPECT_EQ(held, nullptr) << "the program ended before it was let go";
     EXPECT_TRUE(run.exited);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(ReadFile(result), "5001   2011-08-25  Cs\r\n");
@@ -90,7 +96,8 @@ TEST(BatchDrawFile, AFolderNamedKenoOldIsAFailedOpen) {
 }
 
 // A program that holds keno.old without sharing it, as one saving it may, is waited for about
-// a second; one that holds it longer is named.
+// a second: let go after the program has run a while, it was waited out; held all the while,
+// it is named once the program has waited the second.
 TEST(BatchDrawFile, HeldByAnotherProgramIsWaitedForThenNamed) {
     const struct {
         int held_ms;
@@ -99,25 +106,29 @@ TEST(BatchDrawFile, HeldByAnotherProgramIsWaitedForThenNamed) {
         std::string output;
     } cases[] = {
         {500, 0, "10113   2025-08-29  P\r\n", ""},
-        {3000, 1, "\r\n",
+        {60000, 1, "\r\n",
          "drawchk: a keno.old-ot egy másik program használja; próbálja meg később újra.\n"},
     };
     for (const auto& c : cases) {
         ProgramCopy folder;
         WriteFile(folder / "keno.old", SampleDraws(1, 10113));
-        const HANDLE held = CreateFileW((folder / "keno.old").c_str(), GENERIC_READ, 0, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE held = CreateFileW((folder / "keno.old").c_str(), GENERIC_READ, 0, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(held, INVALID_HANDLE_VALUE);
-        std::thread let_go([held, ms = c.held_ms] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-            CloseHandle(held);
-        });
-        const ProgramRun run = RunProgram(folder.program(), {.args = {"Frissit"}});
-        let_go.join();
+        std::chrono::milliseconds ran{0};
+        const auto let_go = LetGoAfter(held, c.held_ms);
+        const ProgramRun run =
+            RunProgram(folder.program(), {.args = {"Frissit"}, .running = [&](auto running) {
+                                              ran = running;
+                                              let_go(running);
+                                          }});
+        if (held != nullptr) CloseHandle(held);
         EXPECT_TRUE(run.exited);
         EXPECT_EQ(run.status, c.status) << c.held_ms;
         EXPECT_EQ(run.output, c.output) << c.held_ms;
         EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), c.result) << c.held_ms;
+        // It waited: past the hold where it was let go, about a second where it was not.
+        EXPECT_GE(ran.count(), std::min(c.held_ms, 900)) << c.held_ms;
     }
 }
 
