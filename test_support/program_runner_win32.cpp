@@ -35,9 +35,10 @@ BOOL CALLBACK FindDrawchkWindow(HWND window, LPARAM search_address) {
 std::wstring EnvironmentBlock(const std::vector<std::string>& given) {
     if (given.empty()) return {};
     const auto name = [](std::wstring_view entry) { return entry.substr(0, entry.find(L'=') + 1); };
-    std::vector<std::wstring> entries;
-    for (const std::string& entry : given) entries.push_back(ToWide(entry));
-    const std::size_t ours_from = entries.size();
+    std::vector<std::wstring> entries(given.size());
+    std::transform(given.begin(), given.end(), entries.begin(),
+                   [](const std::string& entry) { return ToWide(entry); });
+    const auto ours_from = static_cast<std::ptrdiff_t>(entries.size());
     wchar_t* ours = GetEnvironmentStringsW();
     for (const wchar_t* entry = ours; *entry != L'\0'; entry += wcslen(entry) + 1) {
         const std::wstring_view text(entry);
