@@ -1,7 +1,5 @@
 #include "draw_list.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "handles.h"
@@ -24,7 +22,12 @@ void DrawList::Create(HWND parent, HINSTANCE instance, int id) {
                                 LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
                             0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             instance, nullptr);
-    if (list_ != nullptr) SetWindowSubclass(list_, &ListProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    if (list_ == nullptr) return;
+    // The list box's own procedure, taken over without the common controls, whose library
+    // would be loaded at every start for this alone.
+    SetWindowLongPtrW(list_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    list_proc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListProc)));
 }
 
 void DrawList::LayOut(RECT place, int row_height, UINT dpi) {
@@ -73,10 +76,9 @@ void DrawList::ShowRows(std::string_view hint, int kept_row) {
     RedrawWindow(list_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
-LRESULT CALLBACK DrawList::ListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam,
-                                    UINT_PTR /*subclass*/, DWORD_PTR self) {
-    const auto& draw_list = *reinterpret_cast<const DrawList*>(self);
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(list, &ListProc, 0);
+LRESULT CALLBACK DrawList::ListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam) {
+    const auto& draw_list =
+        *reinterpret_cast<const DrawList*>(GetWindowLongPtrW(list, GWLP_USERDATA));
     // The selection's colours and the frame follow the focus.
     if (message == WM_SETFOCUS || message == WM_KILLFOCUS) InvalidateRect(list, nullptr, FALSE);
     if ((message == WM_NCCALCSIZE || message == WM_NCPAINT) && draw_list.band_height_ > 0) {
@@ -88,11 +90,11 @@ LRESULT CALLBACK DrawList::ListProc(HWND list, UINT message, WPARAM wparam, LPAR
         draw_list.PaintHint();
         return 0;
     }
-    return DefSubclassProc(list, message, wparam, lparam);
+    return CallWindowProcW(draw_list.list_proc_, list, message, wparam, lparam);
 }
 
 LRESULT DrawList::OnBand(HWND list, UINT message, WPARAM wparam, LPARAM lparam) const {
-    const LRESULT result = DefSubclassProc(list, message, wparam, lparam);
+    const LRESULT result = CallWindowProcW(list_proc_, list, message, wparam, lparam);
     if (message == WM_NCPAINT) {
         PaintBand();
         return result;

@@ -41,8 +41,7 @@ class DrawList {
     void DrawRow(const DRAWITEMSTRUCT& item) const;
 
   private:
-    static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam,
-                                     UINT_PTR subclass, DWORD_PTR self);
+    static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam);
     // Adds the check's `count` rows as the list box's strings.
     void AddRows(int count);
     // The row's text, in the list's font or, `underline`, the underlined one.
@@ -67,6 +66,8 @@ class DrawList {
     const RowList& rows_;
     HWND label_ = nullptr;
     HWND list_ = nullptr;
+    // The list box's own window procedure, which the list's passes every message on to.
+    WNDPROC list_proc_ = nullptr;
     std::wstring hint_;
     int band_height_ = 0;  // 0: no band
     design::ListColours colours_{};
