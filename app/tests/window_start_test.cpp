@@ -61,7 +61,8 @@ class VirtualDisplay {
     std::future<bool> WindowShows() const {
         return std::async(std::launch::async, [display = name_] {
             const std::string search =
-                "DISPLAY=" + display + " timeout 30 xdotool search --sync --name '^Drawchk\\.$'";
+                "DISPLAY=" + display +
+                " timeout 30 xdotool search --sync --onlyvisible --name '^Drawchk\\.$'";
             FILE* found = popen(search.c_str(), "r");
             if (found == nullptr) return false;
             char line[64] = {};

@@ -98,10 +98,15 @@ expect_pixels() {
     done
     fail "only $count pixels of $3 (#$1)"
 }
+# The program's window once it is mapped: Wine names the window before it shows it, and a
+# window not yet shown cannot take the focus.
+find_window() {
+    timeout 30 xdotool search --sync --onlyvisible --name '^Drawchk\.$' | head -n 1
+}
 start_window() {
     "$wine" "$folder/drawchk.exe" &
     program=$!
-    window=$(timeout 30 xdotool search --sync --name '^Drawchk\.$' | head -n 1) ||
+    window=$(find_window) ||
         fail "no window titled Drawchk."
     xdotool windowfocus --sync "$window"
 }
@@ -116,7 +121,7 @@ cp "$exe" "$folder/drawchk.exe"
 "$wine" "$folder/drawchk.exe" &
 program=$!
 
-window=$(timeout 30 xdotool search --sync --name '^Drawchk\.$' | head -n 1) ||
+window=$(find_window) ||
     fail "no window titled Drawchk."
 xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "not in the topmost band"
 size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
@@ -280,7 +285,7 @@ for dpi in 120 144; do
     "$wine" reg add "$dpi_key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
     "$wine" "$folder/drawchk.exe" &
     program=$!
-    window=$(timeout 30 xdotool search --sync --name '^Drawchk\.$' | head -n 1) ||
+    window=$(find_window) ||
         fail "no window at $dpi dpi"
     size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
     # 3045 x 4590 twips, rounded to the nearest pixel.
