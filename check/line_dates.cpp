@@ -10,6 +10,8 @@ namespace {
 
 using std::chrono::sys_days;
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == ';' || c == '"' || c == '|'; }
 
 int DayNumber(std::chrono::year_month_day date) {
@@ -23,11 +25,17 @@ std::chrono::year_month_day DateOf(int day) {
 }  // namespace
 
 std::optional<std::chrono::year_month_day> OwnDate(std::string_view item) {
-    std::string_view rest =
-        item.substr(std::min(item.find_first_not_of("0123456789"), item.size()));
-    if (rest.empty() || !IsSeparator(rest.front())) return std::nullopt;
-    while (!rest.empty() && IsSeparator(rest.front())) rest.remove_prefix(1);
-    if (rest.empty() || rest.front() < '0' || rest.front() > '9') return std::nullopt;
+    // Asked of every line, most of which hold numbers only: a plain loop, and no date read
+    // where no year with its dash or dot begins.
+    std::size_t at = 0;
+    while (at < item.size() && IsDigit(item[at])) ++at;
+    if (at == item.size() || !IsSeparator(item[at])) return std::nullopt;
+    while (at < item.size() && IsSeparator(item[at])) ++at;
+    const std::string_view rest = item.substr(at);
+    if (rest.size() < 5 || !std::all_of(rest.begin(), rest.begin() + 4, IsDigit) ||
+        (rest[4] != '-' && rest[4] != '.')) {
+        return std::nullopt;
+    }
     const std::optional<WrittenDate> written = ReadWrittenDate(rest);
     if (!written) return std::nullopt;
     // A time may follow, after a blank or as ISO 8601 writes it, with a T.
@@ -46,7 +54,8 @@ void LineDates::Add(int row, std::string_view item, int count_day, bool in_place
     if (!in_place) return;
     if (const std::optional<std::chrono::year_month_day> own = OwnDate(item)) {
         AddDated(row, DayNumber(*own), count_day);
-    } else if (!first_parting_) {
+    } else if (!first_parting_ && previous_own_day_) {
+        // Only undated rows after a dated one can lie within a parting.
         undated_days_.push_back(count_day + offset_);
     }
 }
