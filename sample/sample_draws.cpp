@@ -11,6 +11,16 @@
 #include "rest_days.h"
 
 namespace drawchk {
+namespace {
+
+// Moves `calendar` on past the draws after the history that come before `first`.
+void SkipTo(int first, DrawCalendar& calendar, std::string& row) {
+    for (int draw = kHistoryItems + 1; draw < first; ++draw) {
+        calendar.NextRow(std::to_string(draw), kHungarianDayLabels, row);
+    }
+}
+
+}  // namespace
 
 std::string SampleDraws(int first, int last) {
     // A fixed seed and a generator whose output the standard defines keep the file stable.
@@ -41,9 +51,7 @@ std::string DatedSampleDraws(int first, int last,
     std::string text;
     text.reserve(plain.size() + plain.size() / 5);
     std::string row;
-    for (int draw = kHistoryItems + 1; draw < first; ++draw) {
-        calendar.NextRow(std::to_string(draw), kHungarianDayLabels, row);
-    }
+    SkipTo(first, calendar, row);
     std::string_view rest = plain;
     for (int draw = first; draw <= last; ++draw) {
         const std::size_t number = rest.find(' ');
