@@ -1,5 +1,6 @@
 #include "checked_files.h"
 
+#include "file_names.h"
 #include "rest_days.h"
 #include "run_check.h"
 #include "system_files.h"
@@ -8,7 +9,7 @@ namespace drawchk {
 
 std::vector<std::filesystem::path> CheckedFiles::Paths() const {
     const std::filesystem::path folder = FileCallPath(folder_);
-    std::vector<std::filesystem::path> paths = RestDayFilesIn(folder);
+    std::vector<std::filesystem::path> paths = RestDayFilesIn(FolderEntries(folder));
     paths.insert(paths.begin(), folder / kDrawFileName);
     return paths;
 }

@@ -65,20 +65,28 @@ std::optional<std::string> DanglingLinkTarget(const std::filesystem::path& path)
     return ShownText(PathText(std::filesystem::read_symlink(path, error)));
 }
 
-std::vector<MisnamedFile> MisnamedFilesIn(const std::filesystem::path& folder,
-                                          std::span<const std::string_view> wanted, bool any_case) {
-    std::vector<MisnamedFile> found;
+std::vector<std::filesystem::directory_entry> FolderEntries(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::directory_entry> entries;
     std::error_code error;
     for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
-        const std::string name = PathText(entry->path().filename());
+        entries.push_back(*entry);
+    }
+    return entries;
+}
+
+std::vector<MisnamedFile> MisnamedFilesIn(std::span<const std::filesystem::directory_entry> entries,
+                                          std::span<const std::string_view> wanted, bool any_case) {
+    std::vector<MisnamedFile> found;
+    for (const std::filesystem::directory_entry& entry : entries) {
+        const std::string name = PathText(entry.path().filename());
         const std::string folded = FoldedName(name);
         for (const std::string_view one : wanted) {
             if (name == one || (any_case && folded == one)) break;
             std::optional<MisnamedFile::Kind> kind =
                 folded == one ? MisnamedFile::kCaseOrBlanks : Miss(folded, one);
             std::error_code not_regular;
-            if (kind && entry->is_regular_file(not_regular)) {
+            if (kind && entry.is_regular_file(not_regular)) {
                 found.push_back({*kind, name});
                 break;
             }

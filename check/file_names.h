@@ -32,10 +32,14 @@ struct MisnamedFile {
     friend bool operator==(const MisnamedFile&, const MisnamedFile&) = default;
 };
 
-// Up to three regular files in `folder` that are one of `wanted` under another name,
-// likeliest first, then in name order. `any_case`: a name that differs from a wanted one
+// What `folder` holds, listed once for every question asked of its names; none where it
+// cannot be listed.
+std::vector<std::filesystem::directory_entry> FolderEntries(const std::filesystem::path& folder);
+
+// Up to three regular files among a folder's `entries` that are one of `wanted` under another
+// name, likeliest first, then in name order. `any_case`: a name that differs from a wanted one
 // only in letter case is that file, not a near miss. `wanted` are folded names.
-std::vector<MisnamedFile> MisnamedFilesIn(const std::filesystem::path& folder,
+std::vector<MisnamedFile> MisnamedFilesIn(std::span<const std::filesystem::directory_entry> entries,
                                           std::span<const std::string_view> wanted, bool any_case);
 
 // Where a link at `path` points, UTF-8 and fit to be shown, where it is a link to nothing;

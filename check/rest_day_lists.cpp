@@ -46,15 +46,14 @@ RestDayListReport::Read WhyNotRead(const std::filesystem::path& path, FileOpen o
 
 }  // namespace
 
-std::vector<std::filesystem::path> RestDayFilesIn(const std::filesystem::path& folder) {
+std::vector<std::filesystem::path> RestDayFilesIn(
+    std::span<const std::filesystem::directory_entry> folder) {
     std::vector<std::filesystem::path> lists;
-    std::error_code error;
-    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string folded = FoldedName(PathText(entry->path().filename()));
+    for (const std::filesystem::directory_entry& entry : folder) {
+        const std::string folded = FoldedName(PathText(entry.path().filename()));
         if (std::find(kRestDayListNames.begin(), kRestDayListNames.end(), folded) !=
             kRestDayListNames.end()) {
-            lists.push_back(entry->path());
+            lists.push_back(entry.path());
         }
     }
     std::sort(lists.begin(), lists.end());

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +23,8 @@ inline constexpr std::array<std::string_view, 2> kRestDayListNames = {"szunnapok
 // The files in `folder` where a user lists rest days the program does not know yet, in name
 // order: szunnapok.txt, and szünnapok.txt as a Hungarian writes it, in any letter case, the
 // ü also as a u with a combining diaeresis, as a Mac writes it. All of them count.
-std::vector<std::filesystem::path> RestDayFilesIn(const std::filesystem::path& folder);
+std::vector<std::filesystem::path> RestDayFilesIn(
+    std::span<const std::filesystem::directory_entry> folder);
 
 // Where a listed draw or day came from: the list's file name, its line counting from 1, and
 // the line as the user wrote it, each UTF-8 and fit to be shown.

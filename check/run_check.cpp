@@ -76,13 +76,15 @@ namespace {
 // where there is none, files that are likely one under another name.
 void ReadRestDayLists(const std::filesystem::path& folder, RestDays& rest_days,
                       CheckOutcome& outcome) {
-    const std::vector<std::filesystem::path> lists = RestDayFilesIn(folder);
+    // Listed once: the folder is asked for its lists and, where there is none, near misses.
+    const std::vector<std::filesystem::directory_entry> entries = FolderEntries(folder);
+    const std::vector<std::filesystem::path> lists = RestDayFilesIn(entries);
     for (const std::filesystem::path& list : lists) {
         RestDayListReport report = rest_days.AddListedIn(list);
         if (report.HasFault()) outcome.rest_day_lists.push_back(std::move(report));
     }
     if (lists.empty()) {
-        outcome.misnamed_rest_day_lists = MisnamedFilesIn(folder, kRestDayListNames, true);
+        outcome.misnamed_rest_day_lists = MisnamedFilesIn(entries, kRestDayListNames, true);
     }
 }
 
@@ -126,7 +128,7 @@ void LookForTheDrawFile(const std::filesystem::path& folder, CheckOutcome& outco
         return;
     }
     const std::string_view wanted[] = {"keno.old"};
-    outcome.misnamed_draw_files = MisnamedFilesIn(folder, wanted, false);
+    outcome.misnamed_draw_files = MisnamedFilesIn(FolderEntries(folder), wanted, false);
 }
 
 void WriteResult(const std::filesystem::path& path, const RowList& rows, CheckOutcome& outcome) {
