@@ -10,9 +10,6 @@ constexpr std::size_t kShortNumber = 4;
 constexpr int kMaxDigits = 12;
 constexpr std::int64_t kSaturated = 1'000'000'000'000;
 
-// A lambda, not a function, so that the algorithms below inline it.
-constexpr auto IsDigit = [](char c) { return c >= '0' && c <= '9'; };
-
 }  // namespace
 
 std::string_view DrawNumberText(std::string_view item) {

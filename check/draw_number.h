@@ -5,6 +5,10 @@
 
 namespace drawchk {
 
+// Whether `c` is an ASCII digit, whatever the locale. A lambda, not a function, so that the
+// algorithms it is handed to inline it.
+inline constexpr auto IsDigit = [](char c) { return c >= '0' && c <= '9'; };
+
 // Draws 1 to this are the older history that the check reads past before it dates anything.
 inline constexpr int kHistoryItems = 5000;
 

@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <utility>
 
+#include "draw_number.h"
 #include "written_date.h"
 
 namespace drawchk {
 namespace {
 
 using std::chrono::sys_days;
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == ';' || c == '"' || c == '|'; }
 

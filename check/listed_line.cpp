@@ -36,7 +36,8 @@ bool EndsForm(std::string_view rest) { return rest.empty() || SeparatorLength(re
 // three joined to it ("10 231" is 10231); `length` is how many bytes they took.
 std::string LeadingNumber(std::string_view line, std::size_t& length) {
     const auto digits_in = [](std::string_view text) {
-        return std::min(text.find_first_not_of("0123456789"), text.size());
+        return static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), IsDigit) -
+                                        text.begin());
     };
     length = digits_in(line);
     std::string number(line.substr(0, length));
@@ -67,7 +68,7 @@ std::optional<std::string> ListedNumber(std::string_view line) {
 
 ListedLine ReadListedLine(std::string_view line) {
     line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
-    if (line.empty() || line[0] < '0' || line[0] > '9') return {};
+    if (line.empty() || !IsDigit(line[0])) return {};
     if (const std::optional<WrittenDate> written = ReadWrittenDate(line);
         written && EndsForm(line.substr(written->length))) {
         const sys_days first_draw =
