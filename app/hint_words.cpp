@@ -1,5 +1,6 @@
 // The words the list shows besides its rows, which batch mode's lines take too.
 #include <utility>
+#include <vector>
 
 #include "draw_calendar.h"
 #include "messages.h"
@@ -35,14 +36,10 @@ std::string LineFaultWords(std::string_view list, const ListedFaults& faults) {
 std::string LineDatesWords(const LineDatesFinding& finding) {
     switch (finding.kind) {
         case LineDatesFinding::kUnknownDays: {
-            std::string days;
-            const std::size_t count = finding.unknown_days.size();
-            for (std::size_t i = 0; i < count; ++i) {
-                if (i > 0) days += i + 1 == count ? " és " : ", ";
-                days += OnDay(finding.unknown_days[i]);
-            }
-            return days + " nem volt húzás, a program nem tudott " +
-                   (count > 1 ? "róluk: vegye fel őket" : "róla: vegye fel") +
+            std::vector<std::string> days;
+            for (const auto day : finding.unknown_days) days.push_back(OnDay(day));
+            return Enumerated(days) + " nem volt húzás, a program nem tudott " +
+                   (days.size() > 1 ? "róluk: vegye fel őket" : "róla: vegye fel") +
                    " a szunnapok.txt fájlba.";
         }
         case LineDatesFinding::kWronglyListed: {

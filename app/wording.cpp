@@ -1,5 +1,7 @@
 #include "wording.h"
 
+#include <vector>
+
 #include "draw_calendar.h"
 #include "text_encoding.h"
 
@@ -36,13 +38,19 @@ std::string FileName(const std::filesystem::path& path) {
     return ShownText(PathText(path.filename()));
 }
 
-std::string QuotedNames(std::span<const MisnamedFile> files) {
-    std::string names;
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        if (i > 0) names += i + 1 == files.size() ? " és " : ", ";
-        names += Quoted(files[i].name);
+std::string Enumerated(std::span<const std::string> items) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) text += i + 1 == items.size() ? " és " : ", ";
+        text += items[i];
     }
-    return names;
+    return text;
+}
+
+std::string QuotedNames(std::span<const MisnamedFile> files) {
+    std::vector<std::string> names;
+    for (const MisnamedFile& file : files) names.push_back(Quoted(file.name));
+    return Enumerated(names);
 }
 
 std::string OnDay(std::chrono::year_month_day date) {

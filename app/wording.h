@@ -19,6 +19,8 @@ std::string WithArticle(std::int64_t number);
 std::string Quoted(std::string_view text);
 // A file's name, fit to be shown.
 std::string FileName(const std::filesystem::path& path);
+// "a", "a és b", "a, b és c".
+std::string Enumerated(std::span<const std::string> items);
 // "„a”", "„a” és „b”", "„a”, „b” és „c”".
 std::string QuotedNames(std::span<const MisnamedFile> files);
 // A date with the suffix Hungarian gives "on" a day, as the day's ordinal is read out:
