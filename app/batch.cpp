@@ -13,6 +13,11 @@ namespace drawchk {
 int BatchExitStatus(const CheckOutcome& outcome, int rows) {
     if (!outcome.result_written) return kBatchResultNotWritten;
     if (outcome.draw_file != DrawFile::kRead || rows == 0) return kBatchNoAnswer;
+    // A list that is there but was not read may hold the day that puts every later date
+    // right, so the dates are no answer; a list with a faulty line was read all the same.
+    for (const RestDayListReport& list : outcome.rest_day_lists) {
+        if (list.read != RestDayListReport::Read::kRead) return kBatchNoAnswer;
+    }
     return kBatchDone;
 }
 
@@ -40,29 +45,43 @@ void WaitUntilStill(const std::filesystem::path& draw_file) {
     }
 }
 
-// One line for each thing that is wrong: the draw file, each rest-day list, where the file
-// breaks, what its lines' own dates say, and the newest row's date.
-void SayWhatIsWrong(const CheckOutcome& outcome, const RowList& rows, const TodaySource& today) {
+}  // namespace
+
+std::vector<std::string> BatchLines(const CheckOutcome& outcome, const RowList& rows,
+                                    const TodaySource& today,
+                                    const std::filesystem::path& program_folder) {
+    std::vector<std::string> lines;
     const ListHint hint = HintForList(outcome, rows, today);
     if (rows.Count() == 0 || hint.kind == ListHint::kReadPartly) {
-        SayOnStderr(
+        lines.push_back(
             HintLine(hint, hint.kind == ListHint::kNoDrawAfterHistory && outcome.result_written));
     }
-    for (const ListHint& list : RestDayListHints(outcome)) SayOnStderr(HintLine(list));
-    if (const std::optional<FileBreak>& at = rows.FirstBreak()) {
-        SayOnStderr(BreakLine(*at, at->row == rows.Count() - 1));
+    const std::vector<ListHint> lists = RestDayListHints(outcome);
+    for (std::size_t i = 0; i < lists.size() && i < kListLinesAtMost; ++i) {
+        lines.push_back(HintLine(lists[i]));
     }
-    if (const std::optional<ListHint> dates = LineDatesHint(outcome)) SayOnStderr(HintLine(*dates));
+    if (lists.size() > kListLinesAtMost) {
+        lines.push_back(MoreListsLine(static_cast<int>(lists.size() - kListLinesAtMost)));
+    }
+    if (const std::optional<FileBreak>& at = rows.FirstBreak()) {
+        lines.push_back(BreakLine(*at, at->row == rows.Count() - 1));
+    }
+    for (const ListHint& dates : LineDatesHints(outcome)) lines.push_back(HintLine(dates));
     if (const std::optional<ListHint> newest = JudgeNewestRow(outcome, rows, today)) {
         // Rows in place: the newest row holds the draw of its place, dated as the draw file's
         // own dates give it where they can be trusted.
-        SayOnStderr(NewestDrawLine(kHistoryItems + rows.Count(),
-                                   outcome.walk.line_dates.newest_date.value_or(*rows.NewestDate()),
-                                   newest->days_old, newest->example_rest_day));
+        const std::chrono::year_month_day count = *rows.NewestDate();
+        const std::chrono::year_month_day date =
+            outcome.walk.line_dates.newest_date.value_or(count);
+        lines.push_back(NewestDrawLine(kHistoryItems + rows.Count(), date, date != count,
+                                       newest->days_old, newest->example_rest_day));
     }
+    if (!outcome.result_written) {
+        lines.push_back(ResultNotWrittenLine(program_folder / kResultFileName,
+                                             outcome.result_failure, outcome.earlier_result));
+    }
+    return lines;
 }
-
-}  // namespace
 
 int RunBatch(const std::optional<std::filesystem::path>& program_folder, const TodaySource& today) {
     // A scheduled job never sees the window; cron mails what it prints, so it prints a line
@@ -74,10 +93,8 @@ int RunBatch(const std::optional<std::filesystem::path>& program_folder, const T
     WaitUntilStill(FileCallPath(*program_folder) / kDrawFileName);
     RowList rows;
     const CheckOutcome outcome = RunCheck(*program_folder, rows, kHungarianDayLabels);
-    SayWhatIsWrong(outcome, rows, today);
-    if (!outcome.result_written) {
-        SayOnStderr(ResultNotWrittenLine(*program_folder / kResultFileName, outcome.result_failure,
-                                         outcome.earlier_result));
+    for (const std::string& line : BatchLines(outcome, rows, today, *program_folder)) {
+        SayOnStderr(line);
     }
     return BatchExitStatus(outcome, rows.Count());
 }

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "list_check.h"
 #include "run_check.h"
@@ -19,8 +21,16 @@ enum ExitStatus : int {
     kNoScreen = 3,
 };
 // The status of a check that left `rows` rows: no answer where the draw file was not read to
-// its end, or no draw could be dated.
+// its end, no draw could be dated, or a rest-day list that is there could not be read.
 int BatchExitStatus(const CheckOutcome& outcome, int rows);
+
+// The lines batch mode writes on stderr after a check in `program_folder`, one for each thing
+// that is wrong: the draw file, each rest-day list, where the file breaks, what its lines' own
+// dates say, the newest row's date, and a result not written. None for a complete, current
+// answer; never more than about ten, each one short line, whatever the files hold.
+std::vector<std::string> BatchLines(const CheckOutcome& outcome, const RowList& rows,
+                                    const TodaySource& today,
+                                    const std::filesystem::path& program_folder);
 
 // How long batch mode waits, at `now`, on a draw file last written at `modified` before it
 // reads it: until the file has been still for a second, as a download that pauses is not

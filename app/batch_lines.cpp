@@ -1,6 +1,5 @@
 // The lines batch mode, and the program's start, write on stderr.
 #include <cctype>
-#include <cstdlib>
 
 #include "draw_calendar.h"
 #include "draw_number.h"
@@ -10,9 +9,6 @@
 
 namespace drawchk {
 namespace {
-
-// A draw this near the one of its place is a line missing, doubled or swapped.
-constexpr std::int64_t kNearDraws = 5;
 
 // The Debian package a library is in, named after the library and its version:
 // libQt6Widgets.so.6 is in libqt6widgets6, libxkbcommon-x11.so.0 in libxkbcommon-x11-0.
@@ -30,22 +26,7 @@ std::string DebianPackageOf(std::string_view library) {
 }  // namespace
 
 std::string BreakLine(const FileBreak& at, bool at_end) {
-    const std::string expected = WithArticle(at.expected_draw);
-    if (at.text.empty() && at_end) {
-        return "drawchk: a keno.old üres sorral végződik: törölje az utolsó, üres sort.\n";
-    }
-    // A number is named only where it lies near the draw that belongs there, a line missing,
-    // doubled or swapped; any other is no draw number, and what stands there is quoted.
-    const std::string_view number = DrawNumberText(at.text);
-    const bool a_number =
-        !number.empty() && number.find_first_not_of("0123456789") == std::string_view::npos;
-    if (!a_number || std::abs(at.draw - at.expected_draw) > kNearDraws) {
-        return "drawchk: hiba a keno.old-ban " + expected + ". húzás helyén: az ott álló sor" +
-               (at.text.empty() ? "" : " (" + Quoted(at.text) + ")") + " nem húzás" +
-               (at.text.empty() ? " (például üres sor)" : "") + ".\n";
-    }
-    return "drawchk: hiba a keno.old-ban " + WithArticle(at.draw) + ". húzásnál: ezen a helyen " +
-           expected + ". húzásnak kellene állnia.\n";
+    return HintLine({ListHint::kFileBreak, BreakWords(at, at_end)});
 }
 
 std::string HintLine(const ListHint& hint, bool empty_result) {
@@ -58,6 +39,10 @@ std::string HintLine(const ListHint& hint, bool empty_result) {
         text.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(text.front())));
     }
     return "drawchk: " + text + "\n";
+}
+
+std::string MoreListsLine(int more) {
+    return "drawchk: további " + std::to_string(more) + " szünnaplista is hibás.\n";
 }
 
 std::string ResultNotWrittenLine(const std::filesystem::path& path, WriteFailure why,
@@ -77,21 +62,21 @@ std::string ResultNotWrittenLine(const std::filesystem::path& path, WriteFailure
     return line + (earlier ? "; a korábbi Drawchk.txt megmaradt" : "") + ".\n";
 }
 
-std::string NewestDrawLine(std::int64_t draw, std::chrono::year_month_day date, int days_old,
-                           std::optional<std::chrono::year_month_day> example) {
-    std::string line = "drawchk: a legutolsó sor, " + WithArticle(draw) + ". húzás dátuma " +
-                       DateText(date) + ", ";
+std::string NewestDrawLine(std::int64_t draw, std::chrono::year_month_day date, bool own_date,
+                           int days_old, std::optional<std::chrono::year_month_day> example) {
+    const std::string line = "drawchk: a legutolsó sor (" + WithArticle(draw) + ". húzás) " +
+                             (own_date ? "dátuma a keno.old sorai szerint " : "dátuma ") +
+                             DateText(date) + ", ";
     if (days_old < 0) {
         return line +
-               "ez későbbi a mai napnál: vagy a szunnapok.txt olyan napot sorol fel, amelyen volt "
-               "húzás, vagy olyan húzást, amely előtt nem volt szünnap, vagy a keno.old még meg "
-               "nem tartott húzásokat is tartalmaz, vagy rosszul jár a számítógép órája.\n";
+               "ez a mai nap utáni. Nézze meg, hogy a szunnapok.txt nem sorol-e fel olyan napot, "
+               "amelyen volt húzás, hogy a keno.old végén nincs-e még meg nem tartott húzás, és "
+               "hogy jól jár-e a számítógép órája.\n";
     }
     return line + "ez " + std::to_string(days_old) +
-           " napja volt: vagy hiányoznak húzások a keno.old végéről (pótolja őket), vagy volt "
-           "egy húzás nélküli nap, amelyet a program nem ismer: vegye fel a dátumát a "
-           "szunnapok.txt fájlba, például így: " +
-           (example ? DateText(*example) : "ÉÉÉÉ-HH-NN") + ".\n";
+           " napja volt. Ha húzások hiányoznak a keno.old végéről, pótolja őket; ha szünnap "
+           "volt, amelyet a program nem ismer, írja be a dátumát a szunnapok.txt-be (pl. " +
+           (example ? DateText(*example) : "ÉÉÉÉ-HH-NN") + ").\n";
 }
 
 std::string BadTodayLine(std::string_view given) {

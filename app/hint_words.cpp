@@ -10,6 +10,12 @@
 namespace drawchk {
 namespace {
 
+// A listed line by its list and number, with its text: "a szunnapok.txt 2. sora („2025-11-11”)".
+std::string ListedLineName(const ListedEntry& entry) {
+    return "a " + entry.list + " " + std::to_string(entry.line) + ". sora (" + Quoted(entry.text) +
+           ")";
+}
+
 // What is wrong with a list's first faulty line.
 std::string LineFaultWords(std::string_view list, const ListedFaults& faults) {
     const ListedEntry& where = faults.first_entry;
@@ -33,26 +39,76 @@ std::string LineFaultWords(std::string_view list, const ListedFaults& faults) {
 
 }  // namespace
 
-std::string LineDatesWords(const LineDatesFinding& finding) {
-    switch (finding.kind) {
-        case LineDatesFinding::kUnknownDays: {
-            std::vector<std::string> days;
-            for (const auto day : finding.unknown_days) days.push_back(OnDay(day));
-            return Enumerated(days) + " nem volt húzás, a program nem tudott " +
-                   (days.size() > 1 ? "róluk: vegye fel őket" : "róla: vegye fel") +
-                   " a szunnapok.txt fájlba.";
+std::vector<std::string> LineDatesSentences(const LineDatesFinding& finding) {
+    std::vector<std::string> sentences;
+    if (!finding.unknown_days.empty()) {
+        std::vector<std::string> days;
+        for (const auto day : finding.unknown_days) days.push_back(OnDay(day));
+        const bool one = days.size() == 1;
+        sentences.push_back(Bounded(days, " napon") +
+                            " nem volt húzás, de a program ezt nem tudta: írja be " +
+                            (one ? "a dátumát" : "a dátumukat") + " a szunnapok.txt-be.");
+    }
+    if (!finding.wrongly_listed.empty()) {
+        std::vector<std::string> lines;
+        for (const ListedEntry& entry : finding.wrongly_listed)
+            lines.push_back(ListedLineName(entry));
+        const bool one = lines.size() == 1;
+        const ListedEntry& first = finding.wrongly_listed.front();
+        std::string claim = first.day
+                                ? "szünnapot ad meg, de a keno.old sorainak dátuma szerint "
+                                  "azon a napon volt húzás"
+                                : "szerint a húzás előtt szünnap volt, de a keno.old sorainak "
+                                  "dátuma szerint nem volt";
+        if (!one)
+            claim = "szünnapot ad meg, de a keno.old sorainak dátuma szerint nem volt szünnap";
+        sentences.push_back(Capitalized(Bounded(lines, " sor")) + " " + claim + ": törölje " +
+                            (one ? "ezt a sort." : "ezeket a sorokat."));
+    }
+    if (const std::optional<DoubtedLine>& doubted = finding.doubted) {
+        std::string sentence =
+            "A keno.old " + std::to_string(doubted->draw) + ". húzásának sorában álló dátum (" +
+            DateText(doubted->own_date) +
+            ") nem illik a többi sor dátumához: " + DateText(doubted->expected_date) +
+            " kellene. Ellenőrizze a sort.";
+        if (finding.more_doubted > 0) {
+            sentence +=
+                " (További " + std::to_string(finding.more_doubted) + " sor dátuma is eltér.)";
         }
-        case LineDatesFinding::kWronglyListed: {
-            const ListedEntry& entry = finding.wrongly_listed;
-            return "A " + entry.list + " " + std::to_string(entry.line) + ". sora (" +
-                   Quoted(entry.text) +
-                   ") húzás nélküli napot ad meg, de a keno.old dátumai szerint nem volt ilyen "
-                   "nap: törölje ezt a sort.";
-        }
-        case LineDatesFinding::kNone:
+        sentences.push_back(std::move(sentence));
+    }
+    return sentences;
+}
+
+std::string BreakWords(const FileBreak& at, bool at_end) {
+    if (at.text.empty() && at_end) {
+        return "A keno.old üres sorral végződik: törölje a fájl végéről az üres sort.";
+    }
+    const std::string expected = WithArticle(at.expected_draw);
+    switch (at.What()) {
+        case FileBreak::Kind::kDoubled:
+            return "A keno.old-ban " + WithArticle(at.draw) +
+                   ". húzás kétszer szerepel: törölje az egyiket.";
+        case FileBreak::Kind::kMissing:
+            if (at.Missing() == 1)
+                return "A keno.old-ból hiányzik " + expected + ". húzás: pótolja.";
+            return "A keno.old-ból hiányzik " + std::to_string(at.Missing()) + " húzás (" +
+                   std::to_string(at.expected_draw) + "–" + std::to_string(at.draw - 1) +
+                   ".): pótolja őket.";
+        case FileBreak::Kind::kSwapped:
+            return "A keno.old-ban " + WithArticle(at.draw) + ". és " + expected +
+                   ". húzás helyet cserélt: tegye őket sorrendbe.";
+        case FileBreak::Kind::kOutOfOrder:
+            return "A keno.old-ban " + expected + ". húzás helyén " + WithArticle(at.draw) +
+                   ". húzás áll: ellenőrizze ezt a sort és az előtte lévőket.";
+        case FileBreak::Kind::kNotADraw:
             break;
     }
-    return {};
+    if (at.text.empty()) {
+        return "A keno.old-ban " + expected + ". húzás helyén üres sor áll: törölje.";
+    }
+    return "A keno.old-ban " + expected + ". húzás helyén álló sor (" + Quoted(at.text) +
+           ") nem húzás: javítsa vagy törölje.";
 }
 
 std::string RestDayListWords(const RestDayListReport& list) {

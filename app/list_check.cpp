@@ -72,9 +72,12 @@ std::vector<ListHint> RestDayListHints(const CheckOutcome& outcome) {
     return hints;
 }
 
-std::optional<ListHint> LineDatesHint(const CheckOutcome& outcome) {
-    if (outcome.walk.line_dates.kind == LineDatesFinding::kNone) return std::nullopt;
-    return ListHint(ListHint::kLineDates, LineDatesWords(outcome.walk.line_dates));
+std::vector<ListHint> LineDatesHints(const CheckOutcome& outcome) {
+    std::vector<ListHint> hints;
+    for (std::string& sentence : LineDatesSentences(outcome.walk.line_dates)) {
+        hints.emplace_back(ListHint::kLineDates, std::move(sentence));
+    }
+    return hints;
 }
 
 ListHint HintForList(const CheckOutcome& outcome, const RowList& rows, const TodaySource& today) {
@@ -83,7 +86,11 @@ ListHint HintForList(const CheckOutcome& outcome, const RowList& rows, const Tod
     // A fault of a list likely explains an old newest row, so it is said first.
     std::vector<ListHint> lists = RestDayListHints(outcome);
     if (!lists.empty()) return std::move(lists.front());
-    if (std::optional<ListHint> dates = LineDatesHint(outcome)) return std::move(*dates);
+    if (const std::optional<FileBreak>& at = rows.FirstBreak()) {
+        return {ListHint::kFileBreak, BreakWords(*at, at->row == rows.Count() - 1)};
+    }
+    std::vector<ListHint> dates = LineDatesHints(outcome);
+    if (!dates.empty()) return std::move(dates.front());
     return JudgeNewestRow(outcome, rows, today).value_or(ListHint());
 }
 

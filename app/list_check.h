@@ -26,13 +26,13 @@ std::optional<ListHint> JudgeNewestRow(const CheckOutcome& outcome, const RowLis
 
 // A hint for each rest-day list with a fault, and one for lists that have another name.
 std::vector<ListHint> RestDayListHints(const CheckOutcome& outcome);
-// What the draw file's own dates say the count got wrong; none for nothing.
-std::optional<ListHint> LineDatesHint(const CheckOutcome& outcome);
+// What the draw file's own dates say the count got wrong, a hint for each kind of finding.
+std::vector<ListHint> LineDatesHints(const CheckOutcome& outcome);
 
 // What the list says after a check: why it is empty, that its rows stop short of the draw
-// file's end, that a rest-day list has a fault, which likely explains an old newest row, what
-// the draw file's own dates say, or what JudgeNewestRow says; nothing for a current list of
-// every draw.
+// file's end, that a rest-day list has a fault, which likely explains an old newest row, where
+// the draw file breaks, what its own dates say, or what JudgeNewestRow says; nothing for a
+// current list of every draw.
 ListHint HintForList(const CheckOutcome& outcome, const RowList& rows, const TodaySource& today);
 
 }  // namespace drawchk

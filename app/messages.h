@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "file_names.h"
 #include "line_dates.h"
@@ -35,6 +36,7 @@ struct ListHint {
         kUnknownFolder,
         kReadPartly,
         kRestDayList,
+        kFileBreak,
         kLineDates,
         kNewestDrawOld,
         kNewestDrawAfterToday,
@@ -50,8 +52,8 @@ struct ListHint {
     int days_old = 0;
     // With kNewestDrawOld: the day without a draw to show as an example, none for the form.
     std::optional<std::chrono::year_month_day> example_rest_day;
-    // With kMisnamedDrawFile, kDanglingDrawFileLink, kRestDayList and kLineDates: the words,
-    // which name the files and say what is wrong.
+    // With kMisnamedDrawFile, kDanglingDrawFileLink, kRestDayList, kFileBreak and kLineDates:
+    // the words, which name the files and say what is wrong.
     std::string words;
 
     // The words, empty for none.
@@ -70,18 +72,27 @@ std::string BreakLine(const FileBreak& at, bool at_end);
 // was not read to its end, or what else the hint says. `empty_result`: the result file now
 // holds an empty line, which the line says too.
 std::string HintLine(const ListHint& hint, bool empty_result = false);
+// Batch mode says the faults of this many rest-day lists at most, and then how many more.
+inline constexpr std::size_t kListLinesAtMost = 2;
+std::string MoreListsLine(int more);
 // Batch mode where the result file at `path` could not be written, for `why`; `earlier`: an
 // earlier one was there, which stays as it was.
 std::string ResultNotWrittenLine(const std::filesystem::path& path, WriteFailure why, bool earlier);
-// Batch mode over a file whose newest row, draw `draw` of `date`, is `days_old` days old (2 or
-// more), with `example` the day without a draw to show (none: the form), or dated after today
-// (less than 0).
-std::string NewestDrawLine(std::int64_t draw, std::chrono::year_month_day date, int days_old,
-                           std::optional<std::chrono::year_month_day> example = {});
+// Batch mode over a file whose newest row, draw `draw` of `date` (`own_date`: as the lines'
+// own dates give it, not the count, which Drawchk.txt holds), is `days_old` days old (2 or more),
+// with `example` the day without a draw to show (none: the form), or dated after today (less than
+// 0).
+std::string NewestDrawLine(std::int64_t draw, std::chrono::year_month_day date, bool own_date,
+                           int days_old, std::optional<std::chrono::year_month_day> example = {});
+// What went wrong where the draw file breaks, `at_end`: at its newest row, a sentence that
+// says what to do.
+std::string BreakWords(const FileBreak& at, bool at_end);
 // What is wrong with a rest-day list, a sentence.
 std::string RestDayListWords(const RestDayListReport& list);
-// What the draw file's own dates say the count got wrong, a sentence; empty for nothing.
-std::string LineDatesWords(const LineDatesFinding& finding);
+// What the draw file's own dates say: the days without a draw the program did not know, the
+// listed lines that were none, and a line whose own date disagrees; a sentence for each that
+// there is, in that order.
+std::vector<std::string> LineDatesSentences(const LineDatesFinding& finding);
 // That `wanted` is not there but `files` are, likely it under other names, a sentence.
 std::string MisnamedWords(std::string_view wanted, std::span<const MisnamedFile> files);
 // That the program folder `folder` is gone, renamed or removed while the window was open, a

@@ -1,5 +1,6 @@
 #include "window_check.h"
 
+#include "system_files.h"
 #include "window_design.h"
 
 namespace drawchk {
@@ -34,11 +35,15 @@ bool WindowCheck::CheckFolder(bool automatic, const WeekdayLabels& labels) {
     // Looked at before the check reads them, so a change while it reads counts as one.
     checked_files_->Changed();
     // A file that ends inside a line is likely still being written: an automatic check holds
-    // its answer back once, until the files have settled once more.
+    // its answer back once, until the files have settled once more. A draw file answered as
+    // it is now, which a new day checks again, is not.
+    const FileStamp draw_file = StampOf(FileCallPath(*program_folder_) / kDrawFileName);
+    const bool hold = automatic && !held_back_ && draw_file != answered_draw_file_;
     const CheckOutcome outcome =
-        RunCheck(*program_folder_, next_rows_, labels, {.hold_unended = automatic && !held_back_});
+        RunCheck(*program_folder_, next_rows_, labels, {.hold_unended = hold});
     held_back_ = outcome.held_back;
     if (held_back_) return false;
+    answered_draw_file_ = draw_file;
     std::swap(rows_, next_rows_);
     hint_ = HintForList(outcome, rows_, today_).Text();
     return true;
@@ -65,6 +70,11 @@ std::vector<std::filesystem::path> WindowCheck::WatchedPaths() const {
     return paths;
 }
 
-bool WindowCheck::FilesChanged() { return checked_files_ && checked_files_->Changed(); }
+bool WindowCheck::FilesChanged() {
+    const bool changed = checked_files_ && checked_files_->Changed();
+    // An answer held back is owed whether or not the files changed since: the stamps were
+    // taken before the check that held it.
+    return changed || held_back_;
+}
 
 }  // namespace drawchk

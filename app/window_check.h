@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "checked_files.h"
+#include "file_stamp.h"
 #include "list_check.h"
 #include "row_list.h"
 #include "today.h"
@@ -37,8 +38,9 @@ class WindowCheck {
     // and the folders of the files they link to; where the folder is gone, its nearest
     // folder that is there, to see it back; none where the folder is not known.
     std::vector<std::filesystem::path> WatchedPaths() const;
-    // Whether keno.old or a rest-day list changed since the last check began; no other file
-    // of the folder counts, the result file least of all.
+    // Whether a check is due after the files settled: keno.old or a rest-day list changed
+    // since the last check began, or the last automatic check held its answer back. No other
+    // file of the folder counts, the result file least of all.
     bool FilesChanged();
     // How many checks have answered, which a test counts.
     int Checks() const { return checks_; }
@@ -57,6 +59,8 @@ class WindowCheck {
     int checks_ = 0;
     // The last automatic check held its answer back: the next one answers whatever it finds.
     bool held_back_ = false;
+    // The draw file as the last answered check found it before reading it.
+    FileStamp answered_draw_file_;
 };
 
 }  // namespace drawchk

@@ -23,8 +23,9 @@ struct DrawchkCheckServices {
     // What the window watches, UTF-8 paths, from 0 up to the first null, looked for anew when
     // asked for 0.
     const char* (*watched_path)(void* check, int index);
-    // Whether keno.old or a rest-day list changed since the last check began; no other file
-    // of the folder counts, the result file least of all.
+    // Whether a check is due after the files settled: keno.old or a rest-day list changed
+    // since the last check began, or the last automatic check held its answer back. No other
+    // file of the folder counts, the result file least of all.
     int (*files_changed)(void* check);
     // When the newest row is judged again, in milliseconds since 1970 on the system clock.
     long long (*new_day_at)(void* check);

@@ -1,5 +1,6 @@
 #include "wording.h"
 
+#include <cctype>
 #include <vector>
 
 #include "draw_calendar.h"
@@ -43,6 +44,20 @@ std::string Enumerated(std::span<const std::string> items) {
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (i > 0) text += i + 1 == items.size() ? " és " : ", ";
         text += items[i];
+    }
+    return text;
+}
+
+std::string Bounded(std::span<const std::string> items, std::string_view more_of) {
+    if (items.size() <= kNamedAtMost) return Enumerated(items);
+    std::vector<std::string> named(items.begin(), items.begin() + kNamedAtMost);
+    named.push_back("még " + std::to_string(items.size() - kNamedAtMost) + std::string(more_of));
+    return Enumerated(named);
+}
+
+std::string Capitalized(std::string text) {
+    if (!text.empty()) {
+        text.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(text.front())));
     }
     return text;
 }

@@ -21,6 +21,12 @@ std::string Quoted(std::string_view text);
 std::string FileName(const std::filesystem::path& path);
 // "a", "a és b", "a, b és c".
 std::string Enumerated(std::span<const std::string> items);
+// At most kNamedAtMost of `items` enumerated, and how many more: "a, b, c és még 27" followed
+// by `more_of`, as in " napon". A list of any length stays one short line.
+inline constexpr std::size_t kNamedAtMost = 3;
+std::string Bounded(std::span<const std::string> items, std::string_view more_of);
+// `text` with its first letter, an ASCII one, in capitals.
+std::string Capitalized(std::string text);
 // "„a”", "„a” és „b”", "„a”, „b” és „c”".
 std::string QuotedNames(std::span<const MisnamedFile> files);
 // A date with the suffix Hungarian gives "on" a day, as the day's ordinal is read out:

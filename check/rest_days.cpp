@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "text_encoding.h"
 
@@ -79,10 +80,12 @@ void RestDays::AddLine(std::string_view line, ListedEntry where, ListedFaults& f
     if (listed.kind == ListedLine::kDraw) {
         if (!EntryOfDraw(listed.draw)) draw_entries_.emplace_back(listed.draw, entries_.size());
         Add(listed.draw);
+        where.draw = listed.draw;
     } else {
         const int day = static_cast<int>(sys_days{listed.day}.time_since_epoch().count());
         if (!EntryOfDay(day)) day_entries_.emplace_back(day, entries_.size());
         AddDay(day);
+        where.day = day;
     }
     entries_.push_back(std::move(where));
 }
@@ -93,7 +96,10 @@ ListedFaults RestDays::AddListed(std::string_view bytes, std::string_view list_n
     std::string_view rest = text;
     for (int number = 1; !rest.empty(); ++number) {
         const std::size_t line_end = std::min(rest.find_first_of("\r\n"), rest.size());
-        AddLine(TextToUtf8(rest.substr(0, line_end)), {std::string(list_name), number, {}}, faults);
+        ListedEntry where;
+        where.list = list_name;
+        where.line = number;
+        AddLine(TextToUtf8(rest.substr(0, line_end)), std::move(where), faults);
         // CR LF is one line end, a lone CR or LF another.
         const bool cr_lf = rest.substr(line_end).starts_with("\r\n");
         rest.remove_prefix(std::min(line_end + (cr_lf ? 2 : 1), rest.size()));

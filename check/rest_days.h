@@ -27,11 +27,14 @@ std::vector<std::filesystem::path> RestDayFilesIn(
     std::span<const std::filesystem::directory_entry> folder);
 
 // Where a listed draw or day came from: the list's file name, its line counting from 1, and
-// the line as the user wrote it, each UTF-8 and fit to be shown.
+// the line as the user wrote it, each UTF-8 and fit to be shown; and what it lists, a draw
+// or a day (days since 1970-01-01).
 struct ListedEntry {
     std::string list;
     int line = 0;
     std::string text;
+    std::int64_t draw = 0;
+    std::optional<int> day;
 };
 
 // The faults of one list's lines: the first, and how many more.

@@ -40,6 +40,10 @@ void RowList::NoteBreak(FileBreak at) {
     if (!first_break_) first_break_ = std::move(at);
 }
 
+void RowList::NoteAfterBreak(std::int64_t draw) {
+    if (first_break_ && !first_break_->next_draw) first_break_->next_draw = draw;
+}
+
 void RowList::SetFirstVisible(int row) {
     if (row >= 0) first_visible_ = row;
 }

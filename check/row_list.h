@@ -8,19 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "file_break.h"
+
 namespace drawchk {
-
-// Where a draw file breaks: the first row whose draw is not the one its place stands for, the
-// draw it holds (0 for an item that is no draw), the draw that belongs there, and the row's
-// item as the file holds it, as much of it as a row keeps.
-struct FileBreak {
-    int row = 0;
-    std::int64_t draw = 0;
-    std::int64_t expected_draw = 0;
-    std::string text;
-
-    friend bool operator==(const FileBreak&, const FileBreak&) = default;
-};
 
 // The rows of one check in the order they were appended, and the row a view shows first.
 // All texts share one buffer, so a full list costs two allocations, not one per row.
@@ -41,6 +31,8 @@ class RowList {
     // Where the rows first go out of place, if they do; later breaks leave it as it is.
     const std::optional<FileBreak>& FirstBreak() const { return first_break_; }
     void NoteBreak(FileBreak at);
+    // The draw of the row after the first break, once there is one.
+    void NoteAfterBreak(std::int64_t draw);
     // The date of the newest row, which a check notes when it is done; none for an empty list.
     const std::optional<std::chrono::year_month_day>& NewestDate() const { return newest_date_; }
     void NoteNewestDate(std::chrono::year_month_day date) { newest_date_ = date; }

@@ -4,6 +4,7 @@
 #include <string>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 #include "draw_number.h"
 #include "draw_reader.h"
@@ -26,11 +27,14 @@ class Walk {
         const std::int64_t draw = calendar_.NextRow(item, labels_, row_);
         const std::int64_t draw_of_place = std::int64_t{history_} + 1 + rows.Count();
         if (!rows.Append(row_, draw != draw_of_place)) return false;
-        line_dates_.Add(rows.Count() - 1, item, calendar_.PreviousDay(), draw == draw_of_place,
+        line_dates_.Add(item, draw, calendar_.PreviousDay(), draw == draw_of_place,
                         calendar_.PassedRestDays());
-        if (draw != draw_of_place && !rows.FirstBreak()) {
-            rows.NoteBreak({rows.Count() - 1, draw, draw_of_place, std::string(item)});
+        if (const std::optional<FileBreak>& at = rows.FirstBreak()) {
+            if (at->row == rows.Count() - 2) rows.NoteAfterBreak(draw);
+        } else if (draw != draw_of_place) {
+            rows.NoteBreak({rows.Count() - 1, draw, draw_of_place, std::string(item), previous_});
         }
+        previous_ = draw;
         rows.NoteNewestDate(calendar_.PreviousDate());
         return true;
     }
@@ -47,6 +51,9 @@ class Walk {
     int history_;
     DrawCalendar calendar_;
     LineDates line_dates_;
+    // The draw of the row dated last; none (-1) before the first, as the history is skipped
+    // unread.
+    std::int64_t previous_ = -1;
     std::string row_;  // reused, so a long walk allocates nothing
 };
 

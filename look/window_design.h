@@ -68,10 +68,14 @@ inline constexpr int kMarkInsetAt96Dpi = 3;
 // list's edges, in pixels at 96 dpi.
 inline constexpr int kTextIndentAt96Dpi = 2;
 inline constexpr int kHintMarginAt96Dpi = 5;
+// A band of words over the rows takes at most this many rows' room, so that two thirds of
+// the rows stay in view whatever the words; the whole words reach a screen reader.
+inline constexpr int kBandRowsAtMost = 5;
 // The height of a band of words over the rows: the words, the hint's margin above and below,
-// rounded up to whole rows, so that the rows beside it stay whole.
+// rounded up to whole rows, so that the rows beside it stay whole; kBandRowsAtMost rows at most.
 constexpr int BandHeight(int text_height, int margin, int row_height) {
-    return (text_height + 2 * margin + row_height - 1) / row_height * row_height;
+    const int rows = (text_height + 2 * margin + row_height - 1) / row_height;
+    return (rows < kBandRowsAtMost ? rows : kBandRowsAtMost) * row_height;
 }
 // A focused button's focus frame, this far inside its edge.
 inline constexpr int kFocusInsetAt96Dpi = 4;

@@ -40,6 +40,13 @@ inline std::string Utf16(std::string_view text, bool mark) {
 
 inline void PrintTo(const BatchCase& c, std::ostream* out) { *out << c.name; }
 
+// `draws` with its newest line's own date written as `date`, as a typo may write it.
+inline std::string WithNewestDate(std::string draws, std::string_view date) {
+    const std::size_t line = draws.rfind('\n', draws.size() - 2) + 1;
+    const std::size_t at = draws.find(' ', line) + 1;
+    return draws.replace(at, date.size(), date);
+}
+
 // Without a display, and on POSIX without the window module: batch mode needs neither. It
 // says nothing unless the run is not a complete, current answer.
 inline void ExpectBatchRun(const BatchCase& c) {
@@ -75,6 +82,11 @@ inline const std::vector<std::string> kWindowStartSpellings = {
 // The shared rows, then `own`.
 inline std::vector<BatchCase> BatchCases(std::vector<BatchCase> own) {
     const std::string sample = SampleDraws(1, 10113);
+    // Judged by the count, not by the line's own date, which nothing confirms.
+    const std::string kMonthOldLine =
+        "drawchk: a legutolsó sor (a 10113. húzás) dátuma 2025-08-29, ez 32 napja volt. Ha "
+        "húzások hiányoznak a keno.old végéről, pótolja őket; ha szünnap volt, amelyet a program "
+        "nem ismer, írja be a dátumát a szunnapok.txt-be (pl. ÉÉÉÉ-HH-NN).\n";
     std::vector<BatchCase> cases = {
         {"SampleFile", sample, 0, "10113   2025-08-29  P\r\n"},
         {.name = "FolderWithBlanksAndHungarianLetters",
@@ -86,20 +98,20 @@ inline std::vector<BatchCase> BatchCases(std::vector<BatchCase> own) {
          .draws = SampleDraws(1, 10100),
          .status = 0,
          .result = "10100   2025-08-16  Szo\r\n",
-         .output = "drawchk: a legutolsó sor, a 10100. húzás dátuma 2025-08-16, ez 14 napja "
-                   "volt: vagy hiányoznak húzások a keno.old végéről (pótolja őket), vagy volt "
-                   "egy húzás nélküli nap, amelyet a program nem ismer: vegye fel a dátumát a "
-                   "szunnapok.txt fájlba, például így: ÉÉÉÉ-HH-NN.\n"},
+         .output = "drawchk: a legutolsó sor (a 10100. húzás) dátuma 2025-08-16, ez 14 napja "
+                   "volt. Ha húzások hiányoznak a keno.old végéről, pótolja őket; ha szünnap volt, "
+                   "amelyet a program nem ismer, írja be a dátumát a szunnapok.txt-be (pl. "
+                   "ÉÉÉÉ-HH-NN).\n"},
         // Complete to the day before, with no draw on 2025-12-25, which the program does not
         // know: a day early until that day is listed, and the line names it.
         {.name = "UnknownChristmasIsNamedInTheLine",
          .draws = SampleDraws(1, 10577),
          .status = 0,
          .result = "10577   2026-12-06  V\r\n",
-         .output = "drawchk: a legutolsó sor, a 10577. húzás dátuma 2026-12-06, ez 2 napja "
-                   "volt: vagy hiányoznak húzások a keno.old végéről (pótolja őket), vagy volt "
-                   "egy húzás nélküli nap, amelyet a program nem ismer: vegye fel a dátumát a "
-                   "szunnapok.txt fájlba, például így: 2025-12-25.\n",
+         .output = "drawchk: a legutolsó sor (a 10577. húzás) dátuma 2026-12-06, ez 2 napja "
+                   "volt. Ha húzások hiányoznak a keno.old végéről, pótolja őket; ha szünnap volt, "
+                   "amelyet a program nem ismer, írja be a dátumát a szunnapok.txt-be (pl. "
+                   "2025-12-25).\n",
          .today = "2026-12-08"},
         {.name = "ChristmasListedAsADateIsSilent",
          .draws = SampleDraws(1, 10577),
@@ -114,16 +126,44 @@ inline std::vector<BatchCase> BatchCases(std::vector<BatchCase> own) {
          .draws = DatedSampleDraws(1, 10112, std::chrono::year{2025} / 3 / 15),
          .status = 0,
          .result = "10112   2025-08-28  Cs\r\n",
-         .output = "drawchk: 2025-03-15-én nem volt húzás, a program nem tudott róla: vegye fel "
-                   "a szunnapok.txt fájlba.\n"},
+         .output = "drawchk: 2025-03-15-én nem volt húzás, de a program ezt nem tudta: írja be "
+                   "a dátumát a szunnapok.txt-be.\n"},
+        // A mistyped date on the newest line names no day and hides no age: it is doubted,
+        // and the row judged by the count, a month old.
+        {.name = "MistypedNewestDateIsDoubtedNotTrusted",
+         .draws = WithNewestDate(DatedSampleDraws(1, 10113), "2025-09-29"),
+         .status = 0,
+         .result = "10113   2025-08-29  P\r\n",
+         .output = "drawchk: a keno.old 10113. húzásának sorában álló dátum (2025-09-29) nem illik "
+                   "a többi sor dátumához: 2025-08-29 kellene. Ellenőrizze a sort.\n" +
+                   kMonthOldLine,
+         .today = "2025-09-30"},
+        {.name = "YearTypoOnTheNewestLineIsOneShortLine",
+         .draws = WithNewestDate(DatedSampleDraws(1, 10113), "9999-09-29"),
+         .status = 0,
+         .result = "10113   2025-08-29  P\r\n",
+         .output = "drawchk: a keno.old 10113. húzásának sorában álló dátum (9999-09-29) nem illik "
+                   "a többi sor dátumához: 2025-08-29 kellene. Ellenőrizze a sort.\n" +
+                   kMonthOldLine,
+         .today = "2025-09-30"},
+        // No draw on 2026-03-15, listed; a draw on 2025-11-11, listed too: that one is named.
+        {.name = "WrongDayListedBesideARightOneIsNamed",
+         .draws = DatedSampleDraws(1, 10320, std::chrono::year{2026} / 3 / 15),
+         .status = 0,
+         .result = "10320   2026-03-26  Cs\r\n",
+         .output =
+             "drawchk: a szunnapok.txt 2. sora („2025-11-11”) szünnapot ad meg, de a keno.old "
+             "sorainak dátuma szerint azon a napon volt húzás: törölje ezt a sort.\n",
+         .rest_days = "2026-03-15\r\n2025-11-11\r\n",
+         .today = "2026-03-26"},
         {.name = "NewestRowAfterTodaySaysSo",
          .draws = sample,
          .status = 0,
          .result = "10113   2025-08-31  V\r\n",
-         .output = "drawchk: a legutolsó sor, a 10113. húzás dátuma 2025-08-31, ez későbbi a mai "
-                   "napnál: vagy a szunnapok.txt olyan napot sorol fel, amelyen volt húzás, vagy "
-                   "olyan húzást, amely előtt nem volt szünnap, vagy a keno.old még meg nem "
-                   "tartott húzásokat is tartalmaz, vagy rosszul jár a számítógép órája.\n",
+         .output = "drawchk: a legutolsó sor (a 10113. húzás) dátuma 2025-08-31, ez a mai nap "
+                   "utáni. Nézze meg, hogy a szunnapok.txt nem sorol-e fel olyan napot, amelyen "
+                   "volt húzás, hogy a keno.old végén nincs-e még meg nem tartott húzás, és hogy "
+                   "jól jár-e a számítógép órája.\n",
          .rest_days = "10100\r\n2025-08-20\r\n"},
         {.name = "MissingDrawFile",
          .status = 1,
@@ -148,8 +188,8 @@ inline std::vector<BatchCase> BatchCases(std::vector<BatchCase> own) {
          .draws = SampleDraws(1, 10109) + "10110 1 2,922 5 6\r\n" + SampleDraws(10111, 10113),
          .status = 0,
          .result = "10113   2025-08-30  Szo\r\n",
-         .output = "drawchk: hiba a keno.old-ban a 10111. húzás helyén: az ott álló sor („922 5 "
-                   "6”) nem húzás.\n"},
+         .output = "drawchk: a keno.old-ban a 10111. húzás helyén álló sor („922 5 6”) nem "
+                   "húzás: javítsa vagy törölje.\n"},
         // No date in DRAWCHK_TODAY, which is said, and the clock does not stand in for it.
         {.name = "TodayThatIsNoDateIsSaid",
          .draws = SampleDraws(1, 10100),
@@ -163,13 +203,19 @@ inline std::vector<BatchCase> BatchCases(std::vector<BatchCase> own) {
          .draws = SampleDraws(1, 10104) + SampleDraws(10106, 10113),
          .status = 0,
          .result = "10113   2025-08-28  Cs\r\n",
-         .output = "drawchk: hiba a keno.old-ban a 10106. húzásnál: ezen a helyen a 10105. "
-                   "húzásnak kellene állnia.\n"},
+         .output = "drawchk: a keno.old-ból hiányzik a 10105. húzás: pótolja.\n"},
+        {.name = "DoubledLineSaysToDeleteOne",
+         .draws = SampleDraws(1, 10105) + SampleDraws(10105, 10113),
+         .status = 0,
+         .result = "10113   2025-08-30  Szo\r\n",
+         .output = "drawchk: a keno.old-ban a 10105. húzás kétszer szerepel: törölje az "
+                   "egyiket.\n"},
         {.name = "EmptyLastLineSaysToDeleteIt",
          .draws = sample + "\r\n",
          .status = 0,
          .result = "   2025-08-30  Szo\r\n",
-         .output = "drawchk: a keno.old üres sorral végződik: törölje az utolsó, üres sort.\n"},
+         .output = "drawchk: a keno.old üres sorral végződik: törölje a fájl végéről az üres "
+                   "sort.\n"},
         {.name = "SavedWithTxtAddedSaysToRenameIt",
          .draws = sample,
          .status = 1,
@@ -208,9 +254,10 @@ inline std::vector<BatchCase> BatchCases(std::vector<BatchCase> own) {
                    "szunnapok.txt névre.\n",
          .rest_days = "10100\r\n",
          .rest_day_file = "szunnapok.txt.txt"},
+        // The list may hold the day that puts the dates right: no answer.
         {.name = "RestDayListThatIsAFolderIsSaid",
          .draws = sample,
-         .status = 0,
+         .status = 1,
          .result = "10113   2025-08-29  P\r\n",
          .output = "drawchk: a szunnapok.txt nem olvasható: ez egy mappa, nem fájl.\n",
          .subfolders = {"szunnapok.txt"}},

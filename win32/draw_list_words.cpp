@@ -1,4 +1,6 @@
 // What the list says besides its rows: the hint in an empty list, and the band above rows.
+#include <algorithm>
+
 #include "draw_list.h"
 #include "handles.h"
 #include "win32_design.h"
@@ -65,7 +67,9 @@ void DrawList::PaintBand() const {
     RECT measured = place;
     DrawTextW(dc.get(), hint_.c_str(), static_cast<int>(hint_.size()), &measured,
               kHintFormat | DT_CALCRECT);
-    place.top = band.top + (band_height_ - (measured.bottom - measured.top)) / 2;
+    // Words taller than the band begin at its top, and what does not fit is cut.
+    place.top = band.top + (std::max)(0L, (band_height_ - (measured.bottom - measured.top)) / 2);
+    place.bottom = band.bottom - 1;
     FillRect(dc.get(), &band, GetSysColorBrush(COLOR_WINDOW));
     SetDCBrushColor(dc.get(), ToColorRef(colours_.hint));
     const RECT line{band.left, band.bottom - 1, band.right, band.bottom};

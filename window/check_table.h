@@ -19,7 +19,8 @@ class CheckTable {
     bool Run(bool automatic) const { return services_.run_check(services_.check, automatic) != 0; }
     // The program folder, keno.old and the rest-day lists there now, which the window watches.
     QStringList WatchedPaths() const;
-    // Whether keno.old or a rest-day list changed since the last check began.
+    // Whether a check is due after the files settled: keno.old or a rest-day list changed
+    // since the last check began, or an answer was held back.
     bool FilesChanged() const { return Call(services_.files_changed) != 0; }
     int SettleMilliseconds() const { return services_.settle_milliseconds; }
     // When the newest row is judged again, in milliseconds since 1970 on the system clock.

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "list_colours.h"
 #include "qt_design.h"
@@ -63,7 +64,9 @@ bool DrawListView::event(QEvent* event) {
         // Beside the scroll bar, which runs the list's whole height.
         const QRect band(viewport()->x(), contentsRect().top(), viewport()->width(), band_height_);
         QRect place = BandTextPlace(band.width()).translated(band.topLeft());
-        place.moveTop(band.top() + (band_height_ - place.height()) / 2);
+        // Words taller than the band begin at its top, and what does not fit is cut.
+        place.moveTop(band.top() + std::max(0, (band_height_ - place.height()) / 2));
+        painter.setClipRect(band);
         painter.fillRect(band, palette().color(QPalette::Base));
         painter.fillRect(QRect(band.left(), band.bottom(), band.width(), 1), ChosenColours().hint);
         painter.setPen(ChosenColours().hint);

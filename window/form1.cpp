@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QIcon>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "check_triggers.h"
 #include "draw_list_view.h"
@@ -136,12 +137,22 @@ int Form1::MovedToRow() const {
 
 void Form1::Check(bool automatic) {
     const int kept_row = automatic ? MovedToRow() : -1;
+    // A check that holds its answer back leaves the rows as they were, but the model is reset
+    // all the same: the row and the scroll position the user had are put back.
+    const int current_row = List1->CurrentRow();
+    const int scrolled = List1->verticalScrollBar()->value();
     // A failure shows as an empty list with a hint saying why, or as rows that are marked.
     bool answered = true;
     model_->Refill([&] { answered = check_.Run(automatic); });
     if (triggers_ != nullptr) answered ? triggers_->Checked() : triggers_->HeldBack();
-    if (answered) List1->SetHint(check_.Hint());
-    ShowRows(answered ? kept_row : List1->CurrentRow());
+    if (answered) {
+        List1->SetHint(check_.Hint());
+        ShowRows(kept_row);
+        return;
+    }
+    List1->doItemsLayout();
+    if (current_row >= 0) List1->MakeCurrent(model_->index(current_row, 0));
+    List1->verticalScrollBar()->setValue(scrolled);
 }
 
 void Form1::ShowRows(int kept_row) {

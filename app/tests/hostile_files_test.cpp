@@ -118,7 +118,8 @@ TEST_P(OddDrawFile, GivesOneResultLine) {
     // No draw dated is no answer.
     EXPECT_EQ(run.status, GetParam().result == "\r\n" ? 1 : 0);
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), GetParam().result);
-    EXPECT_EQ(run.output.starts_with("drawchk: hiba a keno.old-ban ") &&
+    EXPECT_EQ((run.output.starts_with("drawchk: a keno.old-ban ") ||
+               run.output.starts_with("drawchk: a keno.old-ból ")) &&
                   std::count(run.output.begin(), run.output.end(), '\n') == 1,
               GetParam().breaks)
         << run.output;

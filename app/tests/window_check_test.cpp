@@ -64,8 +64,8 @@ TEST(WindowCheck, GivesEachEmptyListItsOwnHint) {
 }
 
 // Over rows read whole and in place, the newest row's date is judged against today: a day
-// old is current, two or more days old or after today is said; marks and a partial read speak
-// first, and an empty list keeps its hint.
+// old is current, two or more days old or after today is said; where the rows break and a
+// partial read speak first, and an empty list keeps its hint.
 TEST(ListHint, JudgesTheNewestRowAgainstToday) {
     struct Case {
         int days_old;
@@ -80,7 +80,7 @@ TEST(ListHint, JudgesTheNewestRowAgainstToday) {
         {1, DrawFile::kRead, false, 2, ListHint::kNone},
         {0, DrawFile::kRead, false, 2, ListHint::kNone},
         {-1, DrawFile::kRead, false, 2, ListHint::kNewestDrawAfterToday},
-        {30, DrawFile::kRead, true, 2, ListHint::kNone},
+        {30, DrawFile::kRead, true, 2, ListHint::kFileBreak},
         {30, DrawFile::kUnreadable, false, 2, ListHint::kReadPartly},
         {30, DrawFile::kRead, false, 0, ListHint::kNoDrawAfterHistory},
     };

@@ -138,8 +138,9 @@ class Form1Test : public QObject {
         QCOMPARE(program_->check.Checks(), checks + 1);
     }
 
-    // The user moved to a row, then saved keno.old in another program: the check that
-    // follows keeps the row, though the window was not the active one.
+    // The user moved to a row, then saved keno.old in another program, which left no line end
+    // after the last line: the check holds its answer back once, then answers with no click,
+    // once, and keeps the row through both, though the window was not the active one.
     void testAnAutomaticCheckKeepsTheRowMovedToInAnInactiveWindow() {
         auto form = Open(drawchk::SampleDraws(1, 5040));
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
@@ -149,8 +150,16 @@ class Form1Test : public QObject {
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        WriteFile(program_->folder / "keno.old", drawchk::SampleDraws(1, 5041));
+        QSignalSpy settled(form->findChild<CheckTriggers*>(), &CheckTriggers::Settled);
+        std::string unended = drawchk::SampleDraws(1, 5041);
+        unended.resize(unended.size() - 2);
+        WriteFile(program_->folder / "keno.old", unended);
+        QTRY_VERIFY(settled.count() >= 1);
+        QCOMPARE(static_cast<DrawListView*>(List(*form))->CurrentRow(), 36);
         QTRY_COMPARE(List(*form)->model()->rowCount(), 41);
+        // The answer's own write of the result file settles too, and starts no check.
+        QTRY_VERIFY(settled.count() >= 3);
+        QCOMPARE(program_->check.Checks(), 2);
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QCOMPARE(List(*form)->currentIndex().row(), 36);
@@ -313,15 +322,19 @@ class Form1Test : public QObject {
     }
 
     // A line is missing before draw 5011: from there on every row is marked, in dark red and
-    // with a square at its right end, and a screen reader hears that its date is wrong.
+    // with a square at its right end, and a screen reader hears that its date is wrong. The
+    // band over the rows says what is missing, in batch mode's words, and leaves rows in view.
     void testRowsOutOfPlaceAreMarked() {
         auto form = Open(drawchk::SampleDraws(1, 5009) + drawchk::SampleDraws(5011, 5020));
         QListView* list = List(*form);
         QTest::mouseClick(Button(*form, "Command3D2"), Qt::LeftButton);
-        QCOMPARE(TopRow(list), 4);
+        QCOMPARE(list->accessibleDescription(),
+                 QString("A keno.old-ból hiányzik az 5010. húzás: pótolja."));
+        const int top = TopRow(list);
+        QVERIFY2(top > 4 && top < 9, qPrintable(QString::number(top)));
         const QImage shot = list->viewport()->grab().toImage();
         const QColor mark(200, 0, 0);
-        for (int row = 4; row < 19; ++row) {
+        for (int row = top; row < 19; ++row) {
             const QRect place = list->visualRect(list->model()->index(row, 0));
             const QPoint mark_centre(place.right() - 5, place.center().y());
             // The selection without the focus is in the button colours.
