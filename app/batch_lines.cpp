@@ -55,7 +55,7 @@ std::string ResultNotWrittenLine(const std::filesystem::path& path, WriteFailure
         {WriteFailure::kFolderInTheWay, "ilyen nevű mappa áll a helyén"},
         {WriteFailure::kHeld, "egy másik program használja"},
     };
-    std::string line = "drawchk: az eredmény nem írható ide: " + ShownText(PathText(path));
+    std::string line = "drawchk: az eredmény nem írható ide: " + QuotedPath(PathText(path));
     for (const auto& [failure, words] : kWhy) {
         if (failure == why) line += " (" + std::string(words) + ")";
     }
@@ -86,16 +86,18 @@ std::string BadTodayLine(std::string_view given) {
 }
 
 std::string WindowNotOpenedLine(std::string_view why) {
-    return "drawchk: az ablak nem nyitható meg: " + std::string(why) + "\n";
+    return "drawchk: az ablak nem nyitható meg: " + std::string(why) + ".\n";
 }
 
 std::string NoWindowModuleIn(std::string_view module, std::string_view folders) {
-    return "ennek a programnak a " + std::string(module) +
-           " fájlja nincs itt: " + std::string(folders);
+    return "a program ablaka (" + std::string(module) + ") nincs a program mellett (" +
+           QuotedPath(folders) +
+           "): tegye a két fájlt egy mappába, vagy töltse le újra a programot";
 }
 
 std::string NoWindowInModule(std::string_view module) {
-    return "a " + std::string(module) + " fájlban nincs ablak";
+    return "ez a fájl nem a Drawchk ablaka (" + QuotedPath(module) +
+           "): töltse le újra a programot";
 }
 
 std::string WindowModuleNotLoaded(std::string_view module, std::string_view loader_error) {
@@ -109,14 +111,14 @@ std::string WindowModuleNotLoaded(std::string_view module, std::string_view load
     }
     if (loader_error.find("version `Qt_") != std::string_view::npos) {
         return "a gépen lévő Qt túl régi a " + name +
-               " fájlnak; Qt 6.4 vagy újabb kell (Debianon: sudo apt install libqt6widgets6)";
+               "-hoz; Qt 6.4 vagy újabb kell (Debianon: sudo apt install libqt6widgets6)";
     }
     // The loader's words about the module file itself: too short, no ELF, another machine's.
     if (library.ends_with(module)) {
         return "a " + name +
                " fájl sérült, vagy nem ehhez a géphez készült: töltse le újra a programot";
     }
-    return "a " + name + " fájl nem tölthető be";
+    return "a " + name + " fájl nem tölthető be: töltse le újra a programot";
 }
 
 }  // namespace drawchk

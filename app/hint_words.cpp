@@ -16,25 +16,35 @@ std::string ListedLineName(const ListedEntry& entry) {
            ")";
 }
 
-// What is wrong with a list's first faulty line.
+// What is wrong with a list's first faulty line, and what to do.
 std::string LineFaultWords(std::string_view list, const ListedFaults& faults) {
     const ListedEntry& where = faults.first_entry;
     std::string words = "A " + std::string(list) + " " + std::to_string(where.line) + ". sora (" +
                         Quoted(where.text) + ") ";
     switch (faults.first->kind) {
         case ListedLine::kBeforeFirstDraw:
-            words += "az első dátumozott húzás (2011-08-25) előtti napot ad meg";
+            words += "a program első napja (2011-08-25) előtti napot ad meg";
             break;
         case ListedLine::kDayFirst:
-            words += "sem 5000 utáni húzásszám, sem dátum; a dátumot így írja: " +
+            words += "sem dátum, sem 5000-nél nagyobb húzásszám; a dátumot így írja: " +
                      DateText(faults.first->day);
             break;
         default:
-            words += "sem 5000 utáni húzásszám, sem dátum";
+            words += "sem dátum, sem 5000-nél nagyobb húzásszám";
             break;
     }
-    if (faults.more > 0) words += " (és még " + std::to_string(faults.more) + " hibás sor)";
-    return words + ".";
+    if (faults.more > 0) words += " (további " + std::to_string(faults.more) + " sor is hibás)";
+    return words + ". Javítsa ki vagy törölje a sort.";
+}
+
+// What a wrongly listed line claims, which the draw file's own dates deny.
+std::string WronglyListedClaim(const ListedEntry& entry) {
+    if (entry.day) {
+        const std::chrono::year_month_day day{std::chrono::sys_days{std::chrono::days{*entry.day}}};
+        return "szerint " + OnDay(day) + " nem volt húzás, de a keno.old sorai szerint volt";
+    }
+    return "szerint " + WithArticle(entry.draw) +
+           ". húzás előtt szünnap volt, de a keno.old sorai szerint nem volt";
 }
 
 }  // namespace
@@ -49,21 +59,17 @@ std::vector<std::string> LineDatesSentences(const LineDatesFinding& finding) {
                             " nem volt húzás, de a program ezt nem tudta: írja be " +
                             (one ? "a dátumát" : "a dátumukat") + " a szunnapok.txt-be.");
     }
-    if (!finding.wrongly_listed.empty()) {
+    if (finding.wrongly_listed.size() == 1) {
+        const ListedEntry& entry = finding.wrongly_listed.front();
+        sentences.push_back(Capitalized(ListedLineName(entry)) + " " + WronglyListedClaim(entry) +
+                            ": törölje ezt a sort.");
+    } else if (!finding.wrongly_listed.empty()) {
         std::vector<std::string> lines;
         for (const ListedEntry& entry : finding.wrongly_listed)
             lines.push_back(ListedLineName(entry));
-        const bool one = lines.size() == 1;
-        const ListedEntry& first = finding.wrongly_listed.front();
-        std::string claim = first.day
-                                ? "szünnapot ad meg, de a keno.old sorainak dátuma szerint "
-                                  "azon a napon volt húzás"
-                                : "szerint a húzás előtt szünnap volt, de a keno.old sorainak "
-                                  "dátuma szerint nem volt";
-        if (!one)
-            claim = "szünnapot ad meg, de a keno.old sorainak dátuma szerint nem volt szünnap";
-        sentences.push_back(Capitalized(Bounded(lines, " sor")) + " " + claim + ": törölje " +
-                            (one ? "ezt a sort." : "ezeket a sorokat."));
+        sentences.push_back(Capitalized(Bounded(lines, " sor")) +
+                            " szünnapot ad meg, de a keno.old sorai szerint nem volt szünnap: "
+                            "törölje ezeket a sorokat.");
     }
     if (const std::optional<DoubtedLine>& doubted = finding.doubted) {
         std::string sentence =
@@ -116,16 +122,16 @@ std::string RestDayListWords(const RestDayListReport& list) {
     const std::string name = FileName(list.path);
     switch (list.read) {
         case Read::kFolder:
-            return "A " + name + " nem olvasható: ez egy mappa, nem fájl.";
+            return "A " + name + " nem olvasható: ez egy mappa, nem fájl; nevezze át a mappát.";
         case Read::kNoPermission:
-            return "A " + name + " nem olvasható: nincs jogosultsága az olvasásához.";
+            return "A " + name + " nem olvasható: nincs joga olvasni.";
         case Read::kDanglingLink:
-            return "A " + name + " hivatkozás, de nem létező fájlra mutat: " + list.link_target +
-                   ".";
+            return "A " + name + " hivatkozás, de nem létező fájlra mutat (" +
+                   QuotedPath(list.link_target) + "): javítsa a hivatkozást.";
         case Read::kBusy:
             return "A " + name + " fájlt egy másik program használja; próbálja meg később újra.";
         case Read::kUnreadable:
-            return "A " + name + " nem olvasható.";
+            return "A " + name + " nem olvasható; próbálja meg később újra.";
         case Read::kChanging:
             return "A " + name + " olvasás közben megváltozott; próbálja meg később újra.";
         case Read::kRead:
@@ -141,39 +147,49 @@ std::string MisnamedWords(std::string_view wanted, std::span<const MisnamedFile>
         return "Nincs " + name + ", de van " + Quoted(files.front().name) +
                ": mentse el egyszerű szövegként, " + name + " néven.";
     }
+    const bool extension_added = files.front().kind == MisnamedFile::kExtensionAdded;
     return "Nincs " + name + ", de van " + QuotedNames(files) + ": nevezze át " +
-           (files.size() > 1 ? "a megfelelőt " : "") + name + " névre.";
+           (files.size() > 1 ? "a megfelelőt " : "") + name + " névre." +
+           (extension_added ? std::string(HiddenExtensionsTip()) : std::string());
 }
 
 std::string FolderGoneWords(const std::filesystem::path& folder) {
-    return "A program mappája (" + ShownText(PathText(folder)) +
+    return "A program mappája (" + QuotedPath(PathText(folder)) +
            ") már nincs meg: átnevezték, áthelyezték vagy törölték. Ha visszakerül, az ablak "
            "újra ellenőriz.";
 }
 
 std::string DanglingDrawFileWords(std::string_view target) {
-    return "A keno.old hivatkozás, de nem létező fájlra mutat: " + std::string(target) + ".";
+    return "A keno.old hivatkozás, de nem létező fájlra mutat (" + QuotedPath(target) +
+           "): javítsa a hivatkozást, vagy tegye a helyére a fájlt.";
 }
 
 std::string ListHint::Text() const {
     static constexpr std::pair<Kind, std::string_view> kFixed[] = {
-        {kNoDrawFile, "Nincs keno.old a program mappájában."},
-        {kUnreadableDrawFile, "A keno.old nem olvasható."},
-        {kBusyDrawFile, "A keno.old-ot egy másik program használja; próbálja meg később újra."},
+        {kNoDrawFile,
+         "Nincs keno.old a program mappájában: tegye a keno.old fájlt a program mellé."},
+        {kUnreadableDrawFile, "A keno.old nem olvasható; próbálja meg később újra."},
+        {kBusyDrawFile, "A keno.old fájlt egy másik program használja; próbálja meg később újra."},
         {kChangingDrawFile, "A keno.old olvasás közben megváltozott; próbálja meg később újra."},
-        {kNoDrawAfterHistory, "A keno.old első 5000 sora után nincs húzás."},
+        {kNoDrawAfterHistory,
+         "A keno.old csak a legrégebbi húzásokat tartalmazza, vagy üres: tegye a helyére a teljes "
+         "fájlt."},
         {kUnknownFolder, "A program mappája nem állapítható meg."},
-        {kReadPartly, "A keno.old nem olvasható végig."},
+        {kReadPartly, "A keno.old nem olvasható végig; próbálja meg később újra."},
         {kNewestDrawAfterToday,
-         "A legutolsó sor dátuma jövőbeli: téves szünnap, előre írt sor, rossz óra?"},
+         "A legutolsó sor dátuma a mai nap utáni: nézze meg a szunnapok.txt-t, a keno.old végét "
+         "és a gép óráját."},
     };
     for (const auto& [fixed, text] : kFixed) {
         if (kind == fixed) return std::string(text);
     }
     if (kind == kNewestDrawOld) {
-        // As short as the band allows: the day to list goes in as an example.
-        return "A legutolsó sor " + std::to_string(days_old) + " napos. Szünnap? szunnapok.txt: " +
-               (example_rest_day ? DateText(*example_rest_day) : "ÉÉÉÉ-HH-NN");
+        // Missing draws first, the likelier cause; the day to list is only an example.
+        return "A legutolsó húzás " + std::to_string(days_old) +
+               " napja volt. Hiányzó húzások? Ha szünnap volt, írja be a dátumát a "
+               "szunnapok.txt-be (" +
+               (example_rest_day ? "pl. " + DateText(*example_rest_day) : "ÉÉÉÉ-HH-NN alakban") +
+               ").";
     }
     // The rest carry their words: none for kNone.
     return words;

@@ -5,7 +5,7 @@
 // window runs them through the table. A module is opened only if it was built for this
 // interface version.
 
-#define DRAWCHK_WINDOW_INTERFACE_VERSION 3
+#define DRAWCHK_WINDOW_INTERFACE_VERSION 4
 
 struct DrawchkCheckServices {
     // The program's own, handed back to every call.
@@ -30,7 +30,8 @@ struct DrawchkCheckServices {
     // When the newest row is judged again, in milliseconds since 1970 on the system clock.
     long long (*new_day_at)(void* check);
     int (*row_count)(void* check);
-    // The row's text: the draw file's bytes, Windows-1250, `*length` of them.
+    // The row's text, UTF-8, `*length` bytes, valid until the next call: the draw file's
+    // bytes where they are UTF-8, else read as Windows-1250.
     const char* (*row_text)(void* check, int row, int* length);
     // Whether the row's draw is not the one of its place, so its date cannot be right.
     int (*row_out_of_place)(void* check, int row);

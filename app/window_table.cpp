@@ -1,5 +1,6 @@
 #include "window_table.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "recheck_rule.h"
@@ -36,7 +37,11 @@ long long NewDayAtMilliseconds(void* /*table*/) {
 int RowCount(void* table) { return Of(table).check().Rows().Count(); }
 
 const char* RowText(void* table, int row, int* length) {
-    const std::string_view text = Of(table).check().Rows().Text(row);
+    std::string_view text = Of(table).check().Rows().Text(row);
+    // Nearly every row is plain ASCII, which is UTF-8 as it stands.
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; })) {
+        text = Of(table).row_text() = TextToUtf8(text);
+    }
     *length = static_cast<int>(text.size());
     return text.data();
 }

@@ -22,12 +22,15 @@ class WindowTable {
     WindowCheck& check() const { return check_; }
     const std::string& folder_text() const { return folder_text_; }
     std::vector<std::string>& watched_texts() { return watched_texts_; }
+    std::string& row_text() { return row_text_; }
 
   private:
     WindowCheck& check_;
     std::string folder_text_;
     // The paths the window watches, as it last asked for them.
     std::vector<std::string> watched_texts_;
+    // The last row handed out that was not plain ASCII, as UTF-8.
+    std::string row_text_;
     DrawchkCheckServices services_{};
 };
 

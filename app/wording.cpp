@@ -35,6 +35,20 @@ std::string Quoted(std::string_view text) {
     return "„" + shown + "”";
 }
 
+std::string QuotedPath(std::string_view path) {
+    std::string shown = ShownText(path);
+    // The end names the file; the start is cut at a character's first byte.
+    constexpr std::size_t kKeptBytes = 120;
+    if (shown.size() > kKeptBytes) {
+        std::size_t from = shown.size() - kKeptBytes;
+        while (from < shown.size() && (static_cast<unsigned char>(shown[from]) & 0xC0) == 0x80) {
+            ++from;
+        }
+        shown = "…" + shown.substr(from);
+    }
+    return "„" + shown + "”";
+}
+
 std::string FileName(const std::filesystem::path& path) {
     return ShownText(PathText(path.filename()));
 }

@@ -17,6 +17,12 @@ namespace drawchk {
 std::string WithArticle(std::int64_t number);
 // `text`, fit to be shown, in Hungarian quotes; cut short with an ellipsis where it is long.
 std::string Quoted(std::string_view text);
+// A path or a link's target, fit to be shown, in Hungarian quotes; a long one keeps its end,
+// which names the file, so that a line stays short.
+std::string QuotedPath(std::string_view path);
+// On Windows, how to see a name's extension, which Explorer hides, as a sentence after a space;
+// empty elsewhere.
+std::string_view HiddenExtensionsTip();
 // A file's name, fit to be shown.
 std::string FileName(const std::filesystem::path& path);
 // "a", "a és b", "a, b és c".

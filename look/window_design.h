@@ -15,9 +15,6 @@ inline constexpr std::string_view kListName = "Húzások";
 // What a screen reader says after a row whose date cannot be right.
 inline constexpr std::string_view kOutOfPlaceWord = "rossz dátum";
 
-// Rows hold the draw file's bytes, written in the Windows-1250 code page.
-inline constexpr unsigned kRowCodePage = 1250;
-
 struct Colour {
     std::uint8_t red;
     std::uint8_t green;

@@ -45,6 +45,8 @@ class DrawList {
     // Adds the check's `count` rows as the list box's strings.
     void AddRows(int count);
     // The row's text, in the list's font or, `underline`, the underlined one.
+    // The row's text as the window shows it and a screen reader reads it.
+    std::wstring RowText(int row) const;
     void PaintRowText(const DRAWITEMSTRUCT& item, int row, bool underline) const;
     // What tells a row apart besides its text, in `colour`: the mark's square, and the focus
     // frame.

@@ -1,8 +1,15 @@
 // The list's rows: the strings a screen reader reads, and each row painted from the check's.
 #include "draw_list.h"
+#include "text_encoding.h"
 #include "win32_design.h"
 
 namespace drawchk::win32 {
+
+std::wstring DrawList::RowText(int row) const {
+    // The draw file's bytes where they are UTF-8, as a file saved as Unicode is read, else
+    // Windows-1250, as "ANSI" saves them on a Hungarian Windows.
+    return ToWide(TextToUtf8(rows_.Text(row)));
+}
 
 void DrawList::AddRows(int count) {
     const std::wstring out_of_place = L", " + ToWide(design::kOutOfPlaceWord);
@@ -12,7 +19,7 @@ void DrawList::AddRows(int count) {
     std::wstring text;
     for (int row = 0; row < count; ++row) {
         // What a screen reader reads: the row, and whether its date can be right.
-        text = ToWide(rows_.Text(row), design::kRowCodePage);
+        text = RowText(row);
         if (rows_.OutOfPlace(row)) text += out_of_place;
         SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
@@ -40,7 +47,7 @@ void DrawList::DrawRow(const DRAWITEMSTRUCT& item) const {
 
 void DrawList::PaintRowText(const DRAWITEMSTRUCT& item, int row, bool underline) const {
     // The check's own text, not the list's, which a screen reader may hear with more.
-    const std::wstring text = ToWide(rows_.Text(row), design::kRowCodePage);
+    const std::wstring text = RowText(row);
     const HGDIOBJ old_font =
         SelectObject(item.hDC, underline && underlined_font_ ? underlined_font_.get() : Font());
     ExtTextOutW(item.hDC, item.rcItem.left + text_indent_, item.rcItem.top,

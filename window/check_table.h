@@ -27,7 +27,7 @@ class CheckTable {
     qint64 NewDayAt() const { return Call(services_.new_day_at); }
 
     int RowCount() const { return Call(services_.row_count); }
-    // The draw file's bytes, Windows-1250.
+    // UTF-8, valid until the next call.
     std::string_view RowText(int row) const;
     bool RowOutOfPlace(int row) const {
         return services_.row_out_of_place(services_.check, row) != 0;

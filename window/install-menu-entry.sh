@@ -20,4 +20,4 @@ mkdir -p "$share/applications" "$share/icons/hicolor/scalable/apps"
 EXEC=$exec awk '$0 == "Exec=@EXEC@" { print "Exec=" ENVIRON["EXEC"]; next } { print }' \
     "$here/drawchk.desktop.in" >"$share/applications/drawchk.desktop"
 cp "$here/drawchk.svg" "$share/icons/hicolor/scalable/apps/drawchk.svg"
-echo "Menu entry: $share/applications/drawchk.desktop"
+echo "A menübejegyzés helye: $share/applications/drawchk.desktop"

@@ -7,9 +7,7 @@
 #include "qt_design.h"
 
 RowListModel::RowListModel(const CheckTable& check, QObject* parent)
-    : QAbstractListModel(parent),
-      check_(check),
-      decoder_(("windows-" + std::to_string(drawchk::design::kRowCodePage)).c_str()) {}
+    : QAbstractListModel(parent), check_(check) {}
 
 int RowListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : check_.RowCount();
@@ -34,9 +32,5 @@ QVariant RowListModel::data(const QModelIndex& index, int role) const {
 
 QString RowListModel::RowText(int row) const {
     const std::string_view text = check_.RowText(row);
-    const QByteArrayView view(text.data(), static_cast<qsizetype>(text.size()));
-    const bool ascii = std::all_of(text.begin(), text.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii || !decoder_.isValid()) return QString::fromLatin1(view);
-    return QString(decoder_.decode(view));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractListModel>
-#include <QStringDecoder>
 #include <utility>
 
 #include "check_table.h"
@@ -30,9 +29,7 @@ class RowListModel : public QAbstractListModel {
     }
 
   private:
-    // The row's text, decoded from the draw file's code page.
     QString RowText(int row) const;
 
     const CheckTable& check_;
-    mutable QStringDecoder decoder_;
 };

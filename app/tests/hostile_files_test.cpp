@@ -29,12 +29,6 @@ const std::string kEarlier = "10113   2025-08-29  P\r\n";
 // What a program folder holds after a check: nothing more.
 const std::vector<std::string> kFolderAfterCheck = {"Drawchk.txt", "drawchk", "keno.old"};
 
-#ifdef DRAWCHK_SANITIZED
-constexpr long kPeakKibBound = 512 * 1024;  // Shadow memory, not the program's own.
-#else
-constexpr long kPeakKibBound = 48 * 1024;
-#endif
-
 // Draw paths that are not a readable regular file: a failed open, the result still written.
 // Each says why in one line, in the words of the window's hint.
 struct UnreadableCase {
@@ -66,13 +60,15 @@ TEST_P(UnreadableDrawFile, IsAFailedOpenNeverAHang) {
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "\r\n");
 }
 
-constexpr const char* kUnreadable = "a keno.old nem olvasható.";
+constexpr const char* kUnreadable = "a keno.old nem olvasható; próbálja meg később újra.";
 INSTANTIATE_TEST_SUITE_P(
     Kinds, UnreadableDrawFile,
     ::testing::Values(UnreadableCase{"directory", kUnreadable}, UnreadableCase{"fifo", kUnreadable},
                       UnreadableCase{"device", kUnreadable},
-                      UnreadableCase{"dangling link",
-                                     "a keno.old hivatkozás, de nem létező fájlra mutat: {gone}."}),
+                      UnreadableCase{
+                          "dangling link",
+                          "a keno.old hivatkozás, de nem létező fájlra mutat („{gone}”): "
+                          "javítsa a hivatkozást, vagy tegye a helyére a fájlt."}),
     [](const auto& info) {
         std::string name = info.param.kind;
         std::erase(name, ' ');
@@ -85,7 +81,7 @@ TEST(FailingDrawFile, ReadsThatFailFromTheFirstByteGiveStatusOne) {
     ProgramCopy folder;
     std::filesystem::create_symlink("/proc/self/mem", folder / "keno.old");
     WriteFile(folder / "Drawchk.txt", kEarlier);
-    ExpectExit(folder.Batch(), 1, "drawchk: a keno.old nem olvasható.\n");
+    ExpectExit(folder.Batch(), 1, "drawchk: a keno.old nem olvasható; próbálja meg később újra.\n");
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "\r\n");
 }
 
@@ -145,21 +141,6 @@ INSTANTIATE_TEST_SUITE_P(
                 false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(HugeDrawFile, SingleGibibyteLineKeepsMemorySmall) {
-    ProgramCopy folder;
-    {
-        // A sparse file: one line of NUL bytes that takes no disk space.
-        std::ofstream draws(folder / "keno.old", std::ios::binary);
-    }
-    std::filesystem::resize_file(folder / "keno.old", std::uintmax_t{1} << 30);
-    const ProgramRun run = folder.Batch({.deadline = std::chrono::seconds(120)});
-    ExpectExit(run, 1,
-               "drawchk: a keno.old első 5000 sora után nincs húzás; a Drawchk.txt most egy üres "
-               "sort tartalmaz.\n");
-    EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "\r\n");
-    EXPECT_LT(run.peak_kib, kPeakKibBound);
-}
-
 class FailingResultFile : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -169,8 +150,8 @@ class FailingResultFile : public ::testing::Test {
     // One line names the result file that was not written, and why.
     void ExpectNotWritten(const ProgramRun& run, const std::string& why, bool earlier = true) {
         ExpectExit(run, 2,
-                   "drawchk: az eredmény nem írható ide: " + (folder_ / "Drawchk.txt").string() +
-                       " (" + why + ")" + (earlier ? "; a korábbi Drawchk.txt megmaradt" : "") +
+                   "drawchk: az eredmény nem írható ide: „" + (folder_ / "Drawchk.txt").string() +
+                       "” (" + why + ")" + (earlier ? "; a korábbi Drawchk.txt megmaradt" : "") +
                        ".\n");
     }
     // The earlier result survives byte for byte, and no temporary file is left.

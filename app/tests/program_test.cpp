@@ -30,6 +30,21 @@ TEST_P(BatchMode, WritesTheResultAndExitsWithItsStatus) { testing::ExpectBatchRu
 INSTANTIATE_TEST_SUITE_P(
     Runs, BatchMode,
     ::testing::ValuesIn(testing::BatchCases({
+        {.name = "SavedWithTxtAddedSaysToRenameIt",
+         .draws = SampleDraws(1, 10113),
+         .status = 1,
+         .result = "\r\n",
+         .output = "drawchk: nincs keno.old, de van „keno.old.txt”: nevezze át keno.old névre.\n",
+         .draw_file = "keno.old.txt"},
+        {.name = "MisnamedRestDayListIsNamed",
+         .draws = SampleDraws(1, 10113),
+         .status = 0,
+         .result = "10113   2025-08-29  P\r\n",
+         .output = "drawchk: nincs szunnapok.txt, de van „szunnapok.txt.txt”: nevezze át "
+                   "szunnapok.txt névre.\n",
+         .rest_days = "10100\r\n",
+         .rest_day_file = "szunnapok.txt.txt"},
+        // The list may hold the day that puts the dates right: no answer.
         {.name = "SavedInCapitalsSaysToRenameIt",
          .draws = SampleDraws(1, 10113),
          .status = 1,
@@ -53,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
          .draws = SampleDraws(1, 10113),
          .status = 2,
          .result = "",
-         .output = "drawchk: az eredmény nem írható ide: {folder}/Drawchk.txt (nincs joga írni "
+         .output = "drawchk: az eredmény nem írható ide: „{folder}/Drawchk.txt” (nincs joga írni "
                    "a mappába).\n",
          .earlier = std::nullopt,
          .unwritable_folder = true},

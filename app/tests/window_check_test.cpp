@@ -6,6 +6,7 @@
 #include <string>
 
 #include "temp_folder.h"
+#include "wording.h"
 
 namespace drawchk {
 namespace {
@@ -46,7 +47,8 @@ TEST(WindowCheck, GivesEachEmptyListItsOwnHint) {
          },
          ListHint::kMisnamedDrawFile, 0,
          "Nincs keno.old, de van „keno.old.txt” és „keno.old.bak”: nevezze át a megfelelőt "
-         "keno.old névre."},
+         "keno.old névre." +
+             std::string(HiddenExtensionsTip())},
     };
     for (const Case& c : cases) {
         TempFolder folder;
@@ -93,8 +95,8 @@ TEST(ListHint, JudgesTheNewestRowAgainstToday) {
         const ListHint hint = HintForList({.draw_file = c.draw_file}, rows, [&] { return today; });
         EXPECT_EQ(hint.kind, c.hint) << c.days_old << (c.marked ? " marked" : "");
         if (c.hint == ListHint::kNewestDrawOld) {
-            EXPECT_TRUE(hint.Text().starts_with("A legutolsó sor " + std::to_string(c.days_old) +
-                                                " napos."));
+            EXPECT_TRUE(hint.Text().starts_with("A legutolsó húzás " + std::to_string(c.days_old) +
+                                                " napja volt."));
         }
     }
 }

@@ -40,15 +40,38 @@ class Batch : public ::testing::TestWithParam<BatchCase> {};
 TEST_P(Batch, WritesTheResultAndExitsWithItsStatus) { testing::ExpectBatchRun(GetParam()); }
 
 // What only Windows hands over: the raw command line, blanks and tabs before the word kept.
-INSTANTIATE_TEST_SUITE_P(Runs, Batch,
-                         ::testing::ValuesIn(testing::BatchCases({
-                             {.name = "LeadingBlanksAndTabs",
-                              .draws = SampleDraws(1, 10113),
-                              .status = 0,
-                              .result = "10113   2025-08-29  P\r\n",
-                              .args = {" \t Frissit"}},
-                         })),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Runs, Batch,
+    ::testing::ValuesIn(testing::BatchCases({
+        // Explorer shows the name as keno.old: the line says how to see
+        // it whole.
+        {.name = "MisnamedRestDayListIsNamed",
+         .draws = SampleDraws(1, 10113),
+         .status = 0,
+         .result = "10113   2025-08-29  P\r\n",
+         .output = "drawchk: nincs szunnapok.txt, de van „szunnapok.txt.txt”: nevezze át "
+                   "szunnapok.txt névre. A teljes nevet a Fájlkezelő mutatja, ha a Nézet lapon "
+                   "(Windows 11-en: Nézet, Megjelenítés) bekapcsolja a „Fájlnévkiterjesztések” "
+                   "lehetőséget.\n",
+         .rest_days = "10100\r\n",
+         .rest_day_file = "szunnapok.txt.txt"},
+        // The list may hold the day that puts the dates right: no answer.
+        {.name = "SavedWithTxtAddedSaysToRenameIt",
+         .draws = SampleDraws(1, 10113),
+         .status = 1,
+         .result = "\r\n",
+         .output = "drawchk: nincs keno.old, de van „keno.old.txt”: nevezze "
+                   "át keno.old névre. A teljes nevet a Fájlkezelő mutatja, "
+                   "ha a Nézet lapon (Windows 11-en: Nézet, Megjelenítés) "
+                   "bekapcsolja a „Fájlnévkiterjesztések” lehetőséget.\n",
+         .draw_file = "keno.old.txt"},
+        {.name = "LeadingBlanksAndTabs",
+         .draws = SampleDraws(1, 10113),
+         .status = 0,
+         .result = "10113   2025-08-29  P\r\n",
+         .args = {" \t Frissit"}},
+    })),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BatchResultFile, HeldOpenByAnotherProgramStaysWholeAndTheStatusSaysSo) {
     ProgramCopy folder;
@@ -91,7 +114,7 @@ TEST(BatchDrawFile, AFolderNamedKenoOldIsAFailedOpen) {
     const ProgramRun run = RunProgram(folder.program(), {.args = {"Frissit"}});
     EXPECT_TRUE(run.exited);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.output, "drawchk: a keno.old nem olvasható.\n");
+    EXPECT_EQ(run.output, "drawchk: a keno.old nem olvasható; próbálja meg később újra.\n");
     EXPECT_EQ(ReadFile(folder / "Drawchk.txt"), "\r\n");
 }
 
@@ -107,7 +130,7 @@ TEST(BatchDrawFile, HeldByAnotherProgramIsWaitedForThenNamed) {
     } cases[] = {
         {500, 0, "10113   2025-08-29  P\r\n", ""},
         {60000, 1, "\r\n",
-         "drawchk: a keno.old-ot egy másik program használja; próbálja meg később újra.\n"},
+         "drawchk: a keno.old fájlt egy másik program használja; próbálja meg később újra.\n"},
     };
     for (const auto& c : cases) {
         ProgramCopy folder;

@@ -215,13 +215,25 @@ if [ -n "$screenshots" ]; then
 fi
 end_window
 
+# Saved as Unicode, with an accented letter in a row: the row reads as written.
+{
+    printf '\xff\xfe'
+    { seq 1 5000 | sed 's/$/\r/'; printf 'ő12 1\r\n'; } | iconv -f UTF-8 -t UTF-16LE
+} >"$folder/keno.old"
+start_window
+xdotool key --window "$window" space
+expect_list "name=Húzások: A keno.old-ban az 5001. húzás helyén álló sor („ő12 1”) nem húzás: javítsa vagy törölje.
+count=1 current=0 top=0
+ő12   2011-08-25  Cs, rossz dátum" 0
+end_window
+
 # No draw file: an empty list with the hint in grey.
 rm "$folder/keno.old"
 start_window
 [ "$(pixels 646464)" -eq 0 ] || fail "hint colour before any check"
 xdotool key --window "$window" space
 expect_result ""
-expect_list "name=Húzások: Nincs keno.old a program mappájában.
+expect_list "name=Húzások: Nincs keno.old a program mappájában: tegye a keno.old fájlt a program mellé.
 count=0 current=-1 top=0"
 expect_pixels 646464 20 "the hint colour"
 # Focused, the empty list frames itself in the text's colour, around the hint, not through it.
@@ -271,9 +283,9 @@ ln -s "$folder/mount/keno.old" "$folder/keno.old"
 start_window
 xdotool key --window "$window" space
 # 6 reads of 64 KiB hold 6049 whole lines of 65 bytes: rows 5001 to 6049. The band above the
-# rows takes three of the fifteen, and the newest row stays in view under it.
-expect_list "name=Húzások: A keno.old nem olvasható végig.
-count=1049 current=1048 top=1037"
+# rows takes four of the fifteen, and the newest row stays in view under it.
+expect_list "name=Húzások: A keno.old nem olvasható végig; próbálja meg később újra.
+count=1049 current=1048 top=1038"
 expect_pixels 646464 20 "the words over the rows"
 if [ -n "$screenshots" ]; then
     import -window "$window" "$screenshots/screenshot-windows-partly-read.png"

@@ -249,10 +249,13 @@ class Form1Test : public QObject {
     void testAnEmptyListSaysWhy_data() {
         QTest::addColumn<QString>("draws");  // "-": no draw file
         QTest::addColumn<QString>("hint");
-        QTest::newRow("no draw file") << "-"
-                                      << "Nincs keno.old a program mappájában.";
+        QTest::newRow("no draw file")
+            << "-"
+            << "Nincs keno.old a program mappájában: tegye a keno.old fájlt a "
+               "program mellé.";
         QTest::newRow("only the history") << QString::fromStdString(drawchk::SampleDraws(1, 5000))
-                                          << "A keno.old első 5000 sora után nincs húzás.";
+                                          << "A keno.old csak a legrégebbi húzásokat tartalmazza, "
+                                             "vagy üres: tegye a helyére a teljes fájlt.";
     }
 
     void testAnEmptyListSaysWhy() {
@@ -307,7 +310,8 @@ class Form1Test : public QObject {
         server.waitForFinished();
         QVERIFY(rows > 1000 && rows < 5113);
         QVERIFY(list->selectionModel()->isRowSelected(rows - 1, {}));
-        QCOMPARE(list->accessibleDescription(), QString("A keno.old nem olvasható végig."));
+        QCOMPARE(list->accessibleDescription(),
+                 QString("A keno.old nem olvasható végig; próbálja meg később újra."));
         QVERIFY(CountPixels(band, QColor(100, 100, 100)) > 20);
         QVERIFY(rows_top >= 2 * static_cast<DrawListView*>(list)->RowHeight());
 

@@ -7,7 +7,8 @@
 #include "window_check.h"
 #include "window_table.h"
 
-// Qt's own checks of the model's contract, over the refills a window makes.
+// Qt's own checks of the model's contract, over the refills a window makes, and rows shown in
+// the user's own letters whatever the draw file's encoding.
 class RowListModelTest : public QObject {
     Q_OBJECT
 
@@ -26,6 +27,14 @@ class RowListModelTest : public QObject {
         QCOMPARE(model.rowCount(), 2);
         QCOMPARE(model.index(1, 0).data().toString(), QString("őéáű   2011-08-26  P"));
         QVERIFY(!model.index(1, 0).data(Qt::DecorationRole).isValid());
+        // Saved as Unicode: the rows are read as UTF-8, and shown so.
+        std::string utf16 = "\xFF\xFE";
+        for (const char c : drawchk::testing::NumberedLines(5000) + "@12 1\r\n") {
+            utf16 += c == '@' ? std::string("\x51\x01", 2) : std::string{c, '\0'};
+        }
+        drawchk::testing::WriteFile(folder / "keno.old", utf16);
+        model.Refill([&] { table.Run(false); });
+        QCOMPARE(model.index(0, 0).data().toString(), QString("ő12   2011-08-25  Cs"));
         std::filesystem::remove(folder / "keno.old");
         model.Refill([&] { table.Run(false); });
         QCOMPARE(model.rowCount(), 0);
