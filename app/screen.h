@@ -11,12 +11,13 @@ bool WindowCanBeSeen();
 
 // The Qt platform the window opens on where the program chooses it: on a Wayland desktop that
 // also offers X (XWayland), X, where a window can stay above the others as designed, which
-// Wayland lets no client do. Empty where Qt chooses, as when the user has named a platform.
-constexpr std::string_view ChooseWindowPlatform(bool user_named_one, bool x_display_answers,
+// Wayland lets no client do. Empty where Qt chooses.
+constexpr std::string_view ChooseWindowPlatform(bool x_display_answers,
                                                 bool wayland_display_answers) {
-    return !user_named_one && x_display_answers && wayland_display_answers ? "xcb" : "";
+    return x_display_answers && wayland_display_answers ? "xcb" : "";
 }
-// The same for the environment the program runs in (POSIX).
+// The same for the environment the program runs in (POSIX); empty where the user has named a
+// platform.
 std::string_view WindowPlatform();
 
 }  // namespace drawchk

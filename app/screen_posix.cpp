@@ -80,7 +80,7 @@ bool WindowCanBeSeen() {
 
 std::string_view WindowPlatform() {
     if (!Environment("QT_QPA_PLATFORM").empty()) return {};
-    return ChooseWindowPlatform(false, AnsweringDisplays().x, AnsweringDisplays().wayland);
+    return ChooseWindowPlatform(AnsweringDisplays().x, AnsweringDisplays().wayland);
 }
 
 }  // namespace drawchk

@@ -13,7 +13,9 @@ WindowTable& Of(void* table) { return *static_cast<WindowTable*>(table); }
 
 const char* ProgramFolderText(void* table) { return Of(table).folder_text().c_str(); }
 
-int RunCheck(void* table, int automatic) { return Of(table).check().Run(automatic != 0) ? 1 : 0; }
+int RunWindowCheck(void* table, int automatic) {
+    return Of(table).check().Run(automatic != 0) ? 1 : 0;
+}
 
 const char* WatchedPath(void* table, int index) {
     std::vector<std::string>& texts = Of(table).watched_texts();
@@ -60,7 +62,7 @@ WindowTable::WindowTable(WindowCheck& check)
       services_{this,
                 static_cast<int>(kSettleTime.count()),
                 &ProgramFolderText,
-                &RunCheck,
+                &RunWindowCheck,
                 &WatchedPath,
                 &FilesChanged,
                 &NewDayAtMilliseconds,

@@ -1,7 +1,5 @@
 #include "form1.h"
 
-#include <windowsx.h>
-
 #include <string>
 #include <utility>
 
@@ -22,7 +20,8 @@ constexpr DWORD kExStyle = 0;
 
 Form1::Form1(HINSTANCE instance, std::optional<std::filesystem::path> program_folder)
     : instance_(instance), check_(std::move(program_folder)) {
-    RegisterWindowClass(instance, &Form1::WindowProc);
+    // With no class there is no window, and Run says so in its status.
+    if (!RegisterWindowClass(instance, &Form1::WindowProc)) return;
     const UINT dpi = SystemDpi();
     const RECT client = ToPixels(design::kClientArea, dpi);
     const RECT frame = WindowRectForClient(client, kStyle, kExStyle, dpi);

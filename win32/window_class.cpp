@@ -15,7 +15,7 @@ UniqueIcon LoadProgramIcon(HINSTANCE instance, int width_metric, int height_metr
 
 }  // namespace
 
-void RegisterWindowClass(HINSTANCE instance, WNDPROC window_proc) {
+bool RegisterWindowClass(HINSTANCE instance, WNDPROC window_proc) {
     // These live as long as the class, which is as long as the program.
     static const UniqueIcon icon = LoadProgramIcon(instance, SM_CXICON, SM_CYICON);
     static const UniqueIcon small_icon = LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON);
@@ -28,7 +28,8 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC window_proc) {
     window_class.lpszClassName = kClassName;
     window_class.hIcon = icon.get();
     window_class.hIconSm = small_icon.get();
-    RegisterClassExW(&window_class);
+    // A second window of the program finds its class there already.
+    return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 HWND MakeControl(HWND parent, HINSTANCE instance, const wchar_t* kind, const wchar_t* caption,

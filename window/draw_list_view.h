@@ -22,7 +22,6 @@ class DrawListView : public QListView {
     int RowHeight() const { return row_height_; }
     // The words painted in the list; empty for none. Set after the rows, as they decide where.
     void SetHint(const QString& hint);
-    const QString& hint() const { return hint_; }
 
     // The mark and hint colours for the list's colours as the theme gives them now, and
     // whether marked rows are underlined too.

@@ -29,10 +29,7 @@ void NewDayTimer::Arm(qint64 at) {
 void NewDayTimer::Read() {
     std::uint64_t expirations = 0;
     const ssize_t got = ::read(timer_, &expirations, sizeof expirations);
-    // A clock set anew cancels the timer and says so in its read.
-    if (got < 0 && errno == ECANCELED) {
-        emit Woke(true);
-    } else if (got == sizeof expirations) {
-        emit Woke(false);
-    }
+    // A clock set anew cancels the timer and says so in its read; a spurious wake reads
+    // nothing.
+    if ((got < 0 && errno == ECANCELED) || got == sizeof expirations) emit Woke();
 }

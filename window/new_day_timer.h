@@ -20,8 +20,8 @@ class NewDayTimer : public QObject {
     void Arm(qint64 at);
 
   signals:
-    // `clock_set`: the wall clock was set anew, not the time reached.
-    void Woke(bool clock_set);
+    // The time was reached, or the wall clock was set anew: either way today may be another.
+    void Woke();
 
   private:
     void Read();
