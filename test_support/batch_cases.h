@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "program_copy.h"
@@ -13,9 +15,22 @@
 // instantiates the shared rows and adds its own.
 namespace drawchk::testing {
 
+// A draw file's text, shared by the many copies of a case that the test framework makes.
+class SharedText {
+  public:
+    SharedText() = default;
+    // NOLINTNEXTLINE(google-explicit-constructor): a case is written with its text.
+    SharedText(std::string text) : text_(std::make_shared<const std::string>(std::move(text))) {}
+    explicit operator bool() const { return text_ != nullptr; }
+    const std::string& operator*() const { return *text_; }
+
+  private:
+    std::shared_ptr<const std::string> text_;
+};
+
 struct BatchCase {
     const char* name;
-    std::optional<std::string> draws;  // none: no draw file
+    SharedText draws;  // none: no draw file
     int status;
     std::string result;
     std::string output = {};                    // on stderr; {folder}: the program folder
