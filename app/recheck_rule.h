@@ -10,14 +10,10 @@ namespace drawchk {
 // A file written in pieces, or replaced in two steps, is checked once, after its last change.
 inline constexpr std::chrono::milliseconds kSettleTime{300};
 
-// What woke a window, besides its user.
-enum class Wake { kFilesSettled, kNewDay, kClockSet, kResumed };
-
-// Whether a window checks again: after a settled change only where the files the check reads
-// changed; at a new day, a clock set anew or a wake-up always, since today may have changed.
-constexpr bool ChecksAgain(Wake wake, bool files_changed) {
-    return wake != Wake::kFilesSettled || files_changed;
-}
+// What woke a window, besides its user: the files settled after a change, or a new day may
+// have begun (midnight, a clock set anew, a machine woken up). The window check decides
+// whether it checks again (WindowCheck::ChecksAgain).
+enum class Wake { kFilesSettled, kNewDay };
 
 // When the newest row is judged again: a second past `midnight`, the next local midnight,
 // so that the new day has begun on every clock that reads it; at least a second and at most

@@ -70,7 +70,8 @@ std::vector<std::filesystem::path> WindowCheck::WatchedPaths() const {
     return paths;
 }
 
-bool WindowCheck::FilesChanged() {
+bool WindowCheck::ChecksAgain(Wake wake) {
+    if (wake == Wake::kNewDay) return true;
     const bool changed = checked_files_ && checked_files_->Changed();
     // An answer held back is owed whether or not the files changed since: the stamps were
     // taken before the check that held it.

@@ -8,6 +8,7 @@
 #include "checked_files.h"
 #include "file_stamp.h"
 #include "list_check.h"
+#include "recheck_rule.h"
 #include "row_list.h"
 #include "today.h"
 
@@ -38,10 +39,11 @@ class WindowCheck {
     // and the folders of the files they link to; where the folder is gone, its nearest
     // folder that is there, to see it back; none where the folder is not known.
     std::vector<std::filesystem::path> WatchedPaths() const;
-    // Whether a check is due after the files settled: keno.old or a rest-day list changed
+    // Whether a window checks again when `wake` wakes it: at a new day always, since today may
+    // be another; after the files settled only where keno.old or a rest-day list changed
     // since the last check began, or the last automatic check held its answer back. No other
     // file of the folder counts, the result file least of all.
-    bool FilesChanged();
+    bool ChecksAgain(Wake wake);
     // How many checks have answered, which a test counts.
     int Checks() const { return checks_; }
 

@@ -5,7 +5,7 @@
 // window runs them through the table. A module is opened only if it was built for this
 // interface version.
 
-#define DRAWCHK_WINDOW_INTERFACE_VERSION 4
+#define DRAWCHK_WINDOW_INTERFACE_VERSION 5
 
 struct DrawchkCheckServices {
     // The program's own, handed back to every call.
@@ -23,10 +23,9 @@ struct DrawchkCheckServices {
     // What the window watches, UTF-8 paths, from 0 up to the first null, looked for anew when
     // asked for 0.
     const char* (*watched_path)(void* check, int index);
-    // Whether a check is due after the files settled: keno.old or a rest-day list changed
-    // since the last check began, or the last automatic check held its answer back. No other
-    // file of the folder counts, the result file least of all.
-    int (*files_changed)(void* check);
+    // Whether the window checks again, woken by a new day (`new_day` 1: midnight, a clock set
+    // anew, a wake-up) or by the files settling after a change (0); the program's one rule.
+    int (*checks_again)(void* check, int new_day);
     // When the newest row is judged again, in milliseconds since 1970 on the system clock.
     long long (*new_day_at)(void* check);
     int (*row_count)(void* check);

@@ -29,7 +29,10 @@ const char* WatchedPath(void* table, int index) {
                : nullptr;
 }
 
-int FilesChanged(void* table) { return Of(table).check().FilesChanged() ? 1 : 0; }
+int ChecksAgain(void* table, int new_day) {
+    return Of(table).check().ChecksAgain(new_day != 0 ? Wake::kNewDay : Wake::kFilesSettled) ? 1
+                                                                                             : 0;
+}
 
 long long NewDayAtMilliseconds(void* /*table*/) {
     const auto at = NewDayAt(std::chrono::system_clock::now());
@@ -64,7 +67,7 @@ WindowTable::WindowTable(WindowCheck& check)
                 &ProgramFolderText,
                 &RunWindowCheck,
                 &WatchedPath,
-                &FilesChanged,
+                &ChecksAgain,
                 &NewDayAtMilliseconds,
                 &RowCount,
                 &RowText,

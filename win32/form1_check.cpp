@@ -26,12 +26,12 @@ void Form1::OnWoke(ChangeWatch::Woke woke) {
     if (wake == Wake::kFilesSettled) {
         SetCount(window_, kSettledProperty, Count(window_, kSettledProperty) + 1);
     }
-    if (ChecksAgain(wake, wake == Wake::kFilesSettled && check_.FilesChanged())) Check(true);
+    if (check_.ChecksAgain(wake)) Check(true);
 }
 
 void Form1::OnNewDayMaybe() {
     if (watch_) watch_->CountNewDayFromNow();
-    if (check_.ProgramFolder() && ChecksAgain(Wake::kClockSet, false)) Check(true);
+    if (check_.ProgramFolder() && check_.ChecksAgain(Wake::kNewDay)) Check(true);
 }
 
 void Form1::Form_Load() {

@@ -19,9 +19,10 @@ class CheckTable {
     bool Run(bool automatic) const { return services_.run_check(services_.check, automatic) != 0; }
     // The program folder, keno.old and the rest-day lists there now, which the window watches.
     QStringList WatchedPaths() const;
-    // Whether a check is due after the files settled: keno.old or a rest-day list changed
-    // since the last check began, or an answer was held back.
-    bool FilesChanged() const { return Call(services_.files_changed) != 0; }
+    // Whether the window checks again, woken by a new day or by the files settling.
+    bool ChecksAgain(bool new_day) const {
+        return services_.checks_again(services_.check, new_day ? 1 : 0) != 0;
+    }
     int SettleMilliseconds() const { return services_.settle_milliseconds; }
     // When the newest row is judged again, in milliseconds since 1970 on the system clock.
     qint64 NewDayAt() const { return Call(services_.new_day_at); }

@@ -32,12 +32,14 @@ CheckTriggers::CheckTriggers(const CheckTable& check, QObject* parent)
     // The folder's own events come for any file in it, the result file the check writes
     // among them: only a change of the files the check reads counts.
     connect(settle_, &QTimer::timeout, this, [this] {
-        const bool changed = check_.FilesChanged();
+        const bool due = check_.ChecksAgain(false);
         emit Settled();
-        if (changed) emit Due();
+        if (due) emit Due();
     });
-    // A new day, a clock set anew or a wake-up may change today: judged again each time.
-    connect(new_day_, &NewDayTimer::Woke, this, &CheckTriggers::Due);
+    // A new day, a clock set anew or a wake-up may change today.
+    connect(new_day_, &NewDayTimer::Woke, this, [this] {
+        if (check_.ChecksAgain(true)) emit Due();
+    });
     Watch();
 }
 

@@ -9,29 +9,39 @@
 #include "checked_files.h"
 #include "recheck_rule.h"
 #include "temp_folder.h"
+#include "window_check.h"
 
 namespace drawchk {
 namespace {
 
 using namespace std::chrono_literals;
 using std::chrono::system_clock;
+using testing::NumberedLines;
 using testing::TempFolder;
 using testing::WriteFile;
 
-// After a settled change, only one of the files the check reads counts; a new day, the clock
-// set anew or a wake-up always judge today again.
-TEST(RecheckRule, ChecksAgainForTheCheckedFilesAndForAnyNewDay) {
+// A window checks again at every new day, and after the files settle only where the check's
+// own files changed: its write of the result file starts no other check.
+TEST(RecheckRule, ChecksAgainAtANewDayAndForTheCheckedFilesAlone) {
+    TempFolder folder;
+    WriteFile(folder / "keno.old", NumberedLines(5002));
+    WindowCheck check(folder.path(), [] { return std::chrono::year{2011} / 8 / 27; });
+    check.Run();
     const struct {
+        const char* step;
+        std::function<void()> make;
         Wake wake;
-        bool files_changed;
         bool checks;
-    } cases[] = {
-        {Wake::kFilesSettled, false, false}, {Wake::kFilesSettled, true, true},
-        {Wake::kNewDay, false, true},        {Wake::kClockSet, false, true},
-        {Wake::kResumed, false, true},
+    } steps[] = {
+        {"the result written", [] {}, Wake::kFilesSettled, false},
+        {"a new day", [] {}, Wake::kNewDay, true},
+        {"keno.old written", [&] { WriteFile(folder / "keno.old", NumberedLines(5003)); },
+         Wake::kFilesSettled, true},
+        {"nothing since", [] {}, Wake::kFilesSettled, false},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ChecksAgain(c.wake, c.files_changed), c.checks) << static_cast<int>(c.wake);
+    for (const auto& s : steps) {
+        s.make();
+        EXPECT_EQ(check.ChecksAgain(s.wake), s.checks) << s.step;
     }
 }
 

@@ -269,7 +269,7 @@ void CheckTrial(unsigned seed) {
     const bool answered = window.Run(true);
     EXPECT_EQ(answered, !has(kUnended));
     if (!answered) {
-        EXPECT_TRUE(window.FilesChanged());
+        EXPECT_TRUE(window.ChecksAgain(Wake::kFilesSettled));
         EXPECT_TRUE(window.Run(true));
     }
     ASSERT_EQ(window.Rows().Count(), static_cast<int>(rows.size()));
