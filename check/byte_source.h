@@ -9,6 +9,7 @@
 #include <string>
 
 #include "file_stamp.h"
+#include "retry.h"
 #include "unique_file.h"
 
 namespace drawchk {
@@ -61,12 +62,6 @@ class Utf8Source : public ByteSource {
 // How an open of a file for reading ended. kBusy: another program holds it without sharing
 // it, as one saving it or a backup may.
 enum class FileOpen { kOpened, kMissing, kUnreadable, kNoPermission, kBusy };
-
-// Tries `once` again while it fails, after growing waits through `wait`, about a second in
-// all, as the result file's replace does: for a file another program holds, or one that
-// changes while it is read. Returns whether it succeeded.
-bool TryForASecond(const std::function<bool()>& once,
-                   const std::function<void(std::chrono::milliseconds)>& wait);
 
 // Opens through `open`, and while another program holds the file, waits through `wait` and
 // tries again, about a second in all; the last outcome.

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "retry.h"
 #include "system_files.h"
 
 namespace drawchk {
@@ -39,7 +40,6 @@ constexpr DWORD kProtection =
 // Virus scanners, search indexers and sync clients open a new file for a moment; the replace
 // is tried again while one of them may still hold it, with growing waits, about a second in
 // all.
-constexpr DWORD kReplaceWaitsMs[] = {10, 20, 40, 80, 160, 320, 370};
 
 // What the system's error code says of a failed write.
 WriteFailure WhyNotWritten(DWORD error) {
@@ -133,15 +133,20 @@ WriteFailure ReplaceWith(const std::filesystem::path& temporary,
     const bool reset = exists && (attributes & kProtection) != 0 &&
                        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     DWORD error = ERROR_SUCCESS;
-    for (std::size_t attempt = 0;; ++attempt) {
-        if (MoveFileExW(temporary.c_str(), path.c_str(),
-                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            return WriteFailure::kNone;
-        }
-        error = GetLastError();
-        if (attempt == std::size(kReplaceWaitsMs) || !MayPass(error)) break;
-        Sleep(kReplaceWaitsMs[attempt]);
-    }
+    // A virus scanner or a viewer that holds the file lets go within about a second.
+    const bool replaced = TryForASecond(
+        [&] {
+            if (MoveFileExW(temporary.c_str(), path.c_str(),
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+                error = ERROR_SUCCESS;
+                return true;
+            }
+            error = GetLastError();
+            // An error that waiting cannot mend ends the tries at once.
+            return !MayPass(error);
+        },
+        [](std::chrono::milliseconds pause) { Sleep(static_cast<DWORD>(pause.count())); });
+    if (replaced && error == ERROR_SUCCESS) return WriteFailure::kNone;
     if (reset) SetFileAttributesW(path.c_str(), attributes);
     // A file another program holds refuses to be replaced with a denied access.
     return exists && MayPass(error) ? WriteFailure::kHeld : WhyNotWritten(error);
