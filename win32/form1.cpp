@@ -53,7 +53,6 @@ LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wparam, LPA
     if (form == nullptr) return DefWindowProcW(window, message, wparam, lparam);
     if (message == WM_NCDESTROY) {
         // The window's last message: nothing may reach the form through it after this.
-        form->ForgetCounts();
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         form->window_ = nullptr;
         return DefWindowProcW(window, message, wparam, lparam);

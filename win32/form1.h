@@ -39,8 +39,6 @@ class Form1 {
     void OnNewDayMaybe();
     // The change watch woke the window for a settled change or a new day.
     void OnWoke(ChangeWatch::Woke woke);
-    // Takes away the counts another process reads, before the window goes.
-    void ForgetCounts();
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnActivate(bool active);
     void OnDpiChanged(UINT dpi, const RECT& suggested);

@@ -3,29 +3,9 @@
 #include "recheck_rule.h"
 
 namespace drawchk::win32 {
-namespace {
-
-// What another process reads of the window's re-checks, as the tests do: how many checks have
-// answered, and how many times the files settled since the last of them.
-constexpr wchar_t kChecksProperty[] = L"Drawchk.Checks";
-constexpr wchar_t kSettledProperty[] = L"Drawchk.Settled";
-
-void SetCount(HWND window, const wchar_t* property, INT_PTR count) {
-    SetPropW(window, property, reinterpret_cast<HANDLE>(count));
-}
-
-INT_PTR Count(HWND window, const wchar_t* property) {
-    return reinterpret_cast<INT_PTR>(GetPropW(window, property));
-}
-
-}  // namespace
-
 void Form1::OnWoke(ChangeWatch::Woke woke) {
     if (!check_.ProgramFolder()) return;
     const Wake wake = woke == ChangeWatch::Woke::kNewDay ? Wake::kNewDay : Wake::kFilesSettled;
-    if (wake == Wake::kFilesSettled) {
-        SetCount(window_, kSettledProperty, Count(window_, kSettledProperty) + 1);
-    }
     if (check_.ChecksAgain(wake)) Check(true);
 }
 
@@ -59,15 +39,8 @@ void Form1::Check(bool automatic) {
         if (watch_) watch_->SettleAgain();
         return;
     }
-    SetCount(window_, kChecksProperty, check_.Checks());
-    SetCount(window_, kSettledProperty, 0);
     // A failure shows as an empty list with a hint saying why, or as rows that are marked.
     List1.ShowRows(check_.Hint(), kept_row);
-}
-
-void Form1::ForgetCounts() {
-    RemovePropW(window_, kChecksProperty);
-    RemovePropW(window_, kSettledProperty);
 }
 
 }  // namespace drawchk::win32

@@ -1,11 +1,10 @@
 // Reads the list of the window titled "Drawchk." from another process, through the messages a
 // screen reader's list-box proxy sends: the name its label gives it, the row count, the current
-// and top rows, and the text of each row asked for, one line each, in UTF-8. With "checks",
-// whether the window is the active one, how many checks it has answered and how many times
-// the files settled since the last; with "timechange", tells the window the clock was set, as
+// and top rows, and the text of each row asked for, one line each, in UTF-8. With "active",
+// whether the window is the active one; with "timechange", tells the window the clock was set, as
 // Windows does; with "other", opens a window of its own and makes it the active one, until it
 // is ended.
-// Usage: list_probe.exe [ROW...] | checks | timechange | other
+// Usage: list_probe.exe [ROW...] | active | timechange | other
 #include <windows.h>
 
 #include <cstdio>
@@ -53,11 +52,8 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     const std::wstring verb = argc > 1 ? argv[1] : L"";
-    if (verb == L"checks") {
-        std::printf(
-            "active=%d checks=%d settled=%d\n", GetForegroundWindow() == window ? 1 : 0,
-            static_cast<int>(reinterpret_cast<INT_PTR>(GetPropW(window, L"Drawchk.Checks"))),
-            static_cast<int>(reinterpret_cast<INT_PTR>(GetPropW(window, L"Drawchk.Settled"))));
+    if (verb == L"active") {
+        std::printf("active=%d\n", GetForegroundWindow() == window ? 1 : 0);
         return 0;
     }
     if (verb == L"timechange") {
