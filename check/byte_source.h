@@ -10,6 +10,7 @@
 
 #include "file_stamp.h"
 #include "retry.h"
+#include "system_files.h"
 #include "unique_file.h"
 
 namespace drawchk {
@@ -58,10 +59,6 @@ class Utf8Source : public ByteSource {
     std::string waiting_;
     std::string decoded_;
 };
-
-// How an open of a file for reading ended. kBusy: another program holds it without sharing
-// it, as one saving it or a backup may.
-enum class FileOpen { kOpened, kMissing, kUnreadable, kNoPermission, kBusy };
 
 // Opens through `open`, and while another program holds the file, waits through `wait` and
 // tries again, about a second in all; the last outcome.

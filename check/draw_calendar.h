@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "draw_number.h"
+
 namespace drawchk {
 
 class RestDays;
@@ -35,8 +37,7 @@ struct PassedRestDay {
 class DrawCalendar {
   public:
     // The date of the last draw of the skipped history.
-    static constexpr std::chrono::year_month_day kFirstPreviousDate{
-        std::chrono::year{2011}, std::chrono::August, std::chrono::day{24}};
+    static constexpr std::chrono::year_month_day kFirstPreviousDate = kLastHistoryDate;
 
     // Starts a walk at the last draw of the history. `rest_days` must outlive the calendar.
     explicit DrawCalendar(const RestDays& rest_days);

@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 
-#include "draw_calendar.h"
 #include "draw_number.h"
 #include "written_date.h"
 
@@ -71,8 +70,7 @@ ListedLine ReadListedLine(std::string_view line) {
     if (line.empty() || !IsDigit(line[0])) return {};
     if (const std::optional<WrittenDate> written = ReadWrittenDate(line);
         written && EndsForm(line.substr(written->length))) {
-        const sys_days first_draw =
-            sys_days{DrawCalendar::kFirstPreviousDate} + std::chrono::days{1};
+        const sys_days first_draw = sys_days{kLastHistoryDate} + std::chrono::days{1};
         return {
             sys_days{written->date} < first_draw ? ListedLine::kBeforeFirstDraw : ListedLine::kDay,
             0, written->date};

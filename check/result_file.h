@@ -3,21 +3,9 @@
 #include <filesystem>
 #include <string_view>
 
-namespace drawchk {
+#include "system_files.h"
 
-// Why a file could not be written, as the system tells it: the folder may not be written to
-// by this user, the drive is read-only or full, a file-size limit, a folder of the file's
-// name, another program holding the file, or anything else.
-enum class WriteFailure {
-    kNone,
-    kNoPermission,
-    kReadOnly,
-    kDiskFull,
-    kTooBig,
-    kFolderInTheWay,
-    kHeld,
-    kOther,
-};
+namespace drawchk {
 
 // Replaces the file at `path` with `line` followed by CR LF. The text goes to a new file in
 // the same folder first, which is flushed to disk and renamed over the old one: a reader sees

@@ -4,14 +4,31 @@
 #include <filesystem>
 #include <string_view>
 
-#include "byte_source.h"
 #include "file_stamp.h"
-#include "result_file.h"
 #include "unique_file.h"
 
 // Every call on a file that each system makes its own way, one file per system behind this
-// header: system_files_posix.cpp and system_files_win32.cpp.
+// header: system_files_posix.cpp and system_files_win32.cpp. The seam declares its own types
+// and depends on nothing above it.
 namespace drawchk {
+
+// How an open of a file for reading ended. kBusy: another program holds it without sharing
+// it, as one saving it or a backup may.
+enum class FileOpen { kOpened, kMissing, kUnreadable, kNoPermission, kBusy };
+
+// Why a file could not be written, as the system tells it: the folder may not be written to
+// by this user, the drive is read-only or full, a file-size limit, a folder of the file's
+// name, another program holding the file, or anything else.
+enum class WriteFailure {
+    kNone,
+    kNoPermission,
+    kReadOnly,
+    kDiskFull,
+    kTooBig,
+    kFolderInTheWay,
+    kHeld,
+    kOther,
+};
 
 // `path` in the form the system's file calls take whatever its length. On Windows an
 // absolute path gets the extended-length form (\\?\C:\..., \\?\UNC\server\share\...), which
