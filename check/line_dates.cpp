@@ -97,6 +97,11 @@ void LineDates::AddDated(const Dated& line, bool listed_day_passed) {
         return;
     }
     if (pending_) Doubt(pending_->first, offset_, finding_);
+    // Dates that disagree this often are no ground for anything more than the doubts said.
+    if (finding_.more_doubted >= kDoubtsAtMost) {
+        broken_ = true;
+        return;
+    }
     pending_ = Parting{line, offset, 1, agreed_own_day_, passed_, lined_days_};
 }
 

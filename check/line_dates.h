@@ -56,6 +56,8 @@ class LineDates {
     static constexpr int kLasting = 5;
     // Days without a draw in a row that one parting may name: Christmas and the day after.
     static constexpr int kMostDaysApart = 2;
+    // Lines whose dates are doubted, past the first, after which the dates are not trusted.
+    static constexpr int kDoubtsAtMost = 20;
 
     // `rest_days` must outlive this.
     explicit LineDates(const RestDays& rest_days) : rest_days_(rest_days) {}
