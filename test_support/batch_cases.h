@@ -256,6 +256,7 @@ inline std::vector<BatchCase> BatchCases(std::vector<BatchCase> own) {
          .result = "10113   2025-08-30  Szo\r\n",
          .rest_days = "10 100\r\n",
          .rest_day_file = "SZUNNAPOK.TXT"},
+        // The list may hold the day that puts the dates right: no answer.
         {.name = "RestDayListThatIsAFolderIsSaid",
          .draws = sample,
          .status = 1,

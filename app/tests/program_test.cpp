@@ -44,7 +44,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "szunnapok.txt névre.\n",
          .rest_days = "10100\r\n",
          .rest_day_file = "szunnapok.txt.txt"},
-        // The list may hold the day that puts the dates right: no answer.
         {.name = "SavedInCapitalsSaysToRenameIt",
          .draws = SampleDraws(1, 10113),
          .status = 1,

@@ -35,6 +35,10 @@ std::function<void(std::chrono::milliseconds)> LetGoAfter(HANDLE& held, int ms) 
 
 using testing::BatchCase;
 
+const std::string kExplorerTip =
+    " A teljes nevet a Fájlkezelő mutatja, ha a Nézet lapon (Windows 11-en: Nézet, "
+    "Megjelenítés) bekapcsolja a „Fájlnévkiterjesztések” lehetőséget.\n";
+
 class Batch : public ::testing::TestWithParam<BatchCase> {};
 
 TEST_P(Batch, WritesTheResultAndExitsWithItsStatus) { testing::ExpectBatchRun(GetParam()); }
@@ -43,27 +47,23 @@ TEST_P(Batch, WritesTheResultAndExitsWithItsStatus) { testing::ExpectBatchRun(Ge
 INSTANTIATE_TEST_SUITE_P(
     Runs, Batch,
     ::testing::ValuesIn(testing::BatchCases({
-        // Explorer shows the name as keno.old: the line says how to see
-        // it whole.
+        // Explorer shows a name with an extension added as the one wanted: the line says how
+        // to see it whole.
         {.name = "MisnamedRestDayListIsNamed",
          .draws = SampleDraws(1, 10113),
          .status = 0,
          .result = "10113   2025-08-29  P\r\n",
          .output = "drawchk: nincs szunnapok.txt, de van „szunnapok.txt.txt”: nevezze át "
-                   "szunnapok.txt névre. A teljes nevet a Fájlkezelő mutatja, ha a Nézet lapon "
-                   "(Windows 11-en: Nézet, Megjelenítés) bekapcsolja a „Fájlnévkiterjesztések” "
-                   "lehetőséget.\n",
+                   "szunnapok.txt névre." +
+                   kExplorerTip,
          .rest_days = "10100\r\n",
          .rest_day_file = "szunnapok.txt.txt"},
-        // The list may hold the day that puts the dates right: no answer.
         {.name = "SavedWithTxtAddedSaysToRenameIt",
          .draws = SampleDraws(1, 10113),
          .status = 1,
          .result = "\r\n",
-         .output = "drawchk: nincs keno.old, de van „keno.old.txt”: nevezze "
-                   "át keno.old névre. A teljes nevet a Fájlkezelő mutatja, "
-                   "ha a Nézet lapon (Windows 11-en: Nézet, Megjelenítés) "
-                   "bekapcsolja a „Fájlnévkiterjesztések” lehetőséget.\n",
+         .output = "drawchk: nincs keno.old, de van „keno.old.txt”: nevezze át keno.old névre." +
+                   kExplorerTip,
          .draw_file = "keno.old.txt"},
         {.name = "LeadingBlanksAndTabs",
          .draws = SampleDraws(1, 10113),
