@@ -51,10 +51,9 @@ std::vector<std::string> BatchLines(const CheckOutcome& outcome, const RowList& 
                                     const TodaySource& today,
                                     const std::filesystem::path& program_folder) {
     std::vector<std::string> lines;
-    const ListHint hint = HintForList(outcome, rows, today);
-    if (rows.Count() == 0 || hint.kind == ListHint::kReadPartly) {
-        lines.push_back(
-            HintLine(hint, hint.kind == ListHint::kNoDrawAfterHistory && outcome.result_written));
+    if (const std::optional<ListHint> reading = ReadingHint(outcome, rows)) {
+        lines.push_back(HintLine(
+            *reading, reading->kind == ListHint::kNoDrawAfterHistory && outcome.result_written));
     }
     const std::vector<ListHint> lists = RestDayListHints(outcome);
     for (std::size_t i = 0; i < lists.size() && i < kListLinesAtMost; ++i) {
@@ -63,9 +62,7 @@ std::vector<std::string> BatchLines(const CheckOutcome& outcome, const RowList& 
     if (lists.size() > kListLinesAtMost) {
         lines.push_back(MoreListsLine(static_cast<int>(lists.size() - kListLinesAtMost)));
     }
-    if (const std::optional<FileBreak>& at = rows.FirstBreak()) {
-        lines.push_back(BreakLine(*at, at->row == rows.Count() - 1));
-    }
+    if (const std::optional<ListHint> at = BreakHint(rows)) lines.push_back(HintLine(*at));
     for (const ListHint& dates : LineDatesHints(outcome)) lines.push_back(HintLine(dates));
     if (const std::optional<ListHint> newest = JudgeNewestRow(outcome, rows, today)) {
         // Rows in place: the newest row holds the draw of its place, dated as the draw file's

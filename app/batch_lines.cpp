@@ -25,10 +25,6 @@ std::string DebianPackageOf(std::string_view library) {
 
 }  // namespace
 
-std::string BreakLine(const FileBreak& at, bool at_end) {
-    return HintLine({ListHint::kFileBreak, BreakWords(at, at_end)});
-}
-
 std::string HintLine(const ListHint& hint, bool empty_result) {
     std::string text = hint.Text();
     if (empty_result && text.ends_with('.')) {

@@ -80,15 +80,24 @@ std::vector<ListHint> LineDatesHints(const CheckOutcome& outcome) {
     return hints;
 }
 
-ListHint HintForList(const CheckOutcome& outcome, const RowList& rows, const TodaySource& today) {
+std::optional<ListHint> ReadingHint(const CheckOutcome& outcome, const RowList& rows) {
     if (rows.Count() == 0) return EmptyListHint(outcome);
-    if (outcome.draw_file == DrawFile::kUnreadable) return {ListHint::kReadPartly};
+    if (outcome.draw_file == DrawFile::kUnreadable) return ListHint(ListHint::kReadPartly);
+    return std::nullopt;
+}
+
+std::optional<ListHint> BreakHint(const RowList& rows) {
+    const std::optional<FileBreak>& at = rows.FirstBreak();
+    if (!at) return std::nullopt;
+    return ListHint(ListHint::kFileBreak, BreakWords(*at, at->row == rows.Count() - 1));
+}
+
+ListHint HintForList(const CheckOutcome& outcome, const RowList& rows, const TodaySource& today) {
+    if (std::optional<ListHint> reading = ReadingHint(outcome, rows)) return std::move(*reading);
     // A fault of a list likely explains an old newest row, so it is said first.
     std::vector<ListHint> lists = RestDayListHints(outcome);
     if (!lists.empty()) return std::move(lists.front());
-    if (const std::optional<FileBreak>& at = rows.FirstBreak()) {
-        return {ListHint::kFileBreak, BreakWords(*at, at->row == rows.Count() - 1)};
-    }
+    if (std::optional<ListHint> at = BreakHint(rows)) return std::move(*at);
     std::vector<ListHint> dates = LineDatesHints(outcome);
     if (!dates.empty()) return std::move(dates.front());
     return JudgeNewestRow(outcome, rows, today).value_or(ListHint());

@@ -26,6 +26,11 @@ std::optional<ListHint> JudgeNewestRow(const CheckOutcome& outcome, const RowLis
 
 // A hint for each rest-day list with a fault, and one for lists that have another name.
 std::vector<ListHint> RestDayListHints(const CheckOutcome& outcome);
+// Why the list is empty, or that its rows stop where a read of the draw file failed; none
+// for rows read whole.
+std::optional<ListHint> ReadingHint(const CheckOutcome& outcome, const RowList& rows);
+// What went wrong where the rows first go out of place; none where they never do.
+std::optional<ListHint> BreakHint(const RowList& rows);
 // What the draw file's own dates say the count got wrong, a hint for each kind of finding.
 std::vector<ListHint> LineDatesHints(const CheckOutcome& outcome);
 

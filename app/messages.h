@@ -66,8 +66,6 @@ struct ListHint {
 inline constexpr std::string_view kNoScreenLine =
     "drawchk: nincs képernyő, amelyen az ablak megjelenhetne; ablak nélkül a "
     "„drawchk Frissit” parancs ellenőriz (pontosan így írva).\n";
-// Batch mode over a file whose rows go out of place at `at`; `at_end`: at its newest row.
-std::string BreakLine(const FileBreak& at, bool at_end);
 // Batch mode, in the words of the window's hint: why the list is empty, that the draw file
 // was not read to its end, or what else the hint says. `empty_result`: the result file now
 // holds an empty line, which the line says too.
