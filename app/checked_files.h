@@ -21,6 +21,8 @@ class CheckedFiles {
 
     // Looks at the files now; true where they differ from the last look.
     bool Changed();
+    // keno.old as the last look found it.
+    const FileStamp& DrawFileStamp() const { return stamps_.front().second; }
 
   private:
     std::filesystem::path folder_;

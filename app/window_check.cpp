@@ -1,6 +1,5 @@
 #include "window_check.h"
 
-#include "system_files.h"
 #include "window_design.h"
 
 namespace drawchk {
@@ -37,7 +36,7 @@ bool WindowCheck::CheckFolder(bool automatic, const WeekdayLabels& labels) {
     // A file that ends inside a line is likely still being written: an automatic check holds
     // its answer back once, until the files have settled once more. A draw file answered as
     // it is now, which a new day checks again, is not.
-    const FileStamp draw_file = StampOf(FileCallPath(*program_folder_) / kDrawFileName);
+    const FileStamp draw_file = checked_files_->DrawFileStamp();
     const bool hold = automatic && !held_back_ && draw_file != answered_draw_file_;
     const CheckOutcome outcome =
         RunCheck(*program_folder_, next_rows_, labels, {.hold_unended = hold});
